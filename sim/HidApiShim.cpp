@@ -1,0 +1,106 @@
+// The hidapi C functions the program uses, answered by the virtual bus. Tests
+// link this in place of the system library; the preloadable build puts it in
+// front of the real one.
+#include "SimBus.h"
+
+#include <hidapi/hidapi.h>
+
+#ifdef TALON_SIM_PRELOAD
+#include "SimEnvironment.h"
+#define TALON_SIM_ENTRY() (sim::environment::ensureConfigured(), sim::environment::pollSignals())
+#else
+#define TALON_SIM_ENTRY() ((void)0)
+#endif
+
+using sim::Bus;
+
+extern "C" {
+
+int HID_API_EXPORT HID_API_CALL hid_init(void)
+{
+    TALON_SIM_ENTRY();
+    return 0;
+}
+
+int HID_API_EXPORT HID_API_CALL hid_exit(void)
+{
+    return 0;
+}
+
+struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
+                                                                   unsigned short product_id)
+{
+    TALON_SIM_ENTRY();
+    return Bus::instance().enumerate(vendor_id, product_id);
+}
+
+void HID_API_EXPORT HID_API_CALL hid_free_enumeration(struct hid_device_info *devs)
+{
+    Bus::freeEnumeration(devs);
+}
+
+HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
+{
+    TALON_SIM_ENTRY();
+    return Bus::instance().open(path);
+}
+
+HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id,
+                                                 unsigned short product_id, const wchar_t *)
+{
+    TALON_SIM_ENTRY();
+    hid_device_info *all = Bus::instance().enumerate(vendor_id, product_id);
+    hid_device *h = nullptr;
+    for (hid_device_info *i = all; i && !h; i = i->next)
+        if (i->interface_number == sim::kCommand)
+            h = Bus::instance().open(i->path);
+    Bus::freeEnumeration(all);
+    return h;
+}
+
+void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
+{
+    Bus::instance().close(dev);
+}
+
+int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *, int)
+{
+    return 0;
+}
+
+int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev,
+                                                        const unsigned char *data, size_t length)
+{
+    return Bus::instance().sendFeature(dev, data, length);
+}
+
+int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned char *data,
+                                                       size_t length)
+{
+    return Bus::instance().getFeature(dev, data, length);
+}
+
+int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *data,
+                                          size_t length)
+{
+    return Bus::instance().write(dev, data, length);
+}
+
+int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char *data,
+                                                 size_t length, int milliseconds)
+{
+    TALON_SIM_ENTRY();
+    return Bus::instance().read(dev, data, length, milliseconds);
+}
+
+int HID_API_EXPORT HID_API_CALL hid_read(hid_device *dev, unsigned char *data, size_t length)
+{
+    return Bus::instance().read(dev, data, length, -1);
+}
+
+HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *)
+{
+    return L"virtual mouse: operation failed";
+}
+
+} // extern "C"

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "Firmware.h"
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+struct hid_device_;
+struct hid_device_info;
+
+namespace sim {
+
+// How one virtual mouse presents itself on the bus.
+struct MouseConfig {
+    Family family = Family::F553;
+    std::uint16_t vid = 0x04d9;
+    std::uint16_t pid = 0xa1ee;
+    std::uint16_t usagePage = 0xff00; // command interface
+    std::uint16_t usage = 0xff00;
+    std::uint16_t usagePage2 = 0xff01; // event interface
+    std::uint16_t usage2 = 0xff01;
+    int reportLength = 32;
+    bool encode = false;
+    std::string code = "417093"; // six characters, used when encode is set
+};
+
+// Ways to make the mouse misbehave. Counters count down per operation.
+struct Faults {
+    bool silent = false;         // feature reads fail: no answer
+    bool wrongHandshake = false; // the challenge comes back altered
+    bool garbage = false;        // reply frames are random bytes
+    int failOpens = 0;           // the next N opens fail; -1: every open
+    bool failFeatureOut = false;
+    bool failWrite = false;
+    bool failRead = false;
+    bool shortReports = false; // feature reads and input reads return half
+    bool stall = false;        // input reads on the command interface time out
+    int unplugAfter = -1;      // unplugged before the (N+1)-th report operation
+};
+
+// One thing the mouse saw or did, in order.
+struct Record {
+    enum class Kind {
+        Open,
+        OpenFailed,
+        Close,
+        FeatureOut, // frame = the deciphered frame; checksumOk tells whether it was taken
+        FeatureIn,  // frame = the plain reply
+        Output,     // raw = the whole output report
+        Input,      // raw = the bytes returned
+        Event,      // an event report delivered
+        Timeout,
+        Pause, // ms = a protocol pause of the program
+        Unplug,
+    };
+    Kind kind;
+    int device = -1;
+    int iface = -1; // 0 pointer, 1 command, 2 event
+    Bytes raw;
+    Frame8 frame{};
+    bool checksumOk = true;
+    int ms = 0;
+};
+
+enum Interface { kPointer = 0, kCommand = 1, kEvent = 2 };
+
+// The virtual USB bus: attached mice, open handles and the record of all
+// traffic. Every hidapi entry point of the shim lands here; one lock guards
+// all of it because the listener reads from another thread.
+class Bus
+{
+public:
+    static Bus &instance();
+
+    int plug(const MouseConfig &config); // returns the device id
+    void unplug(int device);
+    void replug(int device);
+    void reset(); // no devices, no handles, empty record
+
+    // Direct access for tests; not for use while another thread runs traffic.
+    Faults &faults(int device);
+    MouseState &state(int device);
+    const MouseConfig &config(int device);
+    std::string path(int device, int iface) const;
+
+    void pushEvent(int device, const Bytes &report);
+    void pressDpiButton(int device, std::uint8_t stage);
+
+    void recordPause(int ms);
+    std::vector<Record> records() const;
+    void clearRecords();
+    // Compact text of the traffic: "frame 01 01 00 00 00 00 00 fd", "reply ...",
+    // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
+    // when asked for.
+    std::vector<std::string> trace(bool withOpens = false) const;
+    std::vector<Frame8> frames() const; // frames the mouse accepted
+    std::vector<Bytes> outputReports() const;
+    int openHandles() const;
+    int deviceCount() const;
+
+    // Real time: reads wait for their time-out. Virtual time (tests): an empty
+    // read times out at once.
+    void setRealTime(bool on);
+
+    // The hidapi side.
+    hid_device_info *enumerate(std::uint16_t vid, std::uint16_t pid);
+    static void freeEnumeration(hid_device_info *list);
+    hid_device_ *open(const char *path);
+    void close(hid_device_ *handle);
+    int sendFeature(hid_device_ *handle, const std::uint8_t *data, std::size_t length);
+    int getFeature(hid_device_ *handle, std::uint8_t *data, std::size_t length);
+    int write(hid_device_ *handle, const std::uint8_t *data, std::size_t length);
+    int read(hid_device_ *handle, std::uint8_t *data, std::size_t length, int timeoutMs);
+
+private:
+    struct Mouse;
+    Bus();
+    ~Bus();
+
+    Mouse *live(hid_device_ *handle, int &iface);
+    bool consumeReportBudget(Mouse &m);
+    void record(Record r);
+    static std::string hex(const std::uint8_t *b, std::size_t n);
+
+    mutable std::mutex lock;
+    std::condition_variable eventArrived;
+    std::vector<std::unique_ptr<Mouse>> mice;
+    std::set<hid_device_ *> handles;
+    std::vector<Record> log;
+    bool realTime = true;
+};
+
+} // namespace sim

@@ -1,0 +1,99 @@
+#include "SimEnvironment.h"
+
+#include "SimBus.h"
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <sstream>
+
+namespace sim::environment {
+
+namespace {
+
+std::atomic<int> dpiPresses{0};
+std::atomic<int> plugToggles{0};
+int stage = 1;
+bool pluggedIn = true;
+
+void onSignal(int signal)
+{
+    if (signal == SIGUSR1)
+        dpiPresses.fetch_add(1);
+    else
+        plugToggles.fetch_add(1);
+}
+
+MouseConfig parseDevice(const std::string &text)
+{
+    MouseConfig c;
+    std::stringstream in(text);
+    std::string item;
+    bool first = true;
+    while (std::getline(in, item, ',')) {
+        if (first) {
+            c.family = item == "560" ? Family::F560 : Family::F553;
+            if (c.family == Family::F560) {
+                c.pid = 0xa1ef;
+                c.reportLength = 64;
+            }
+            first = false;
+            continue;
+        }
+        const auto eq = item.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string key = item.substr(0, eq), value = item.substr(eq + 1);
+        if (key == "vid")
+            c.vid = static_cast<std::uint16_t>(std::strtoul(value.c_str(), nullptr, 16));
+        else if (key == "pid")
+            c.pid = static_cast<std::uint16_t>(std::strtoul(value.c_str(), nullptr, 16));
+        else if (key == "report")
+            c.reportLength = std::atoi(value.c_str());
+        else if (key == "code") {
+            c.code = value;
+            c.encode = true;
+        }
+    }
+    return c;
+}
+
+} // namespace
+
+void ensureConfigured()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const char *spec = std::getenv("TALON_SIM");
+        const std::string devices = spec && *spec ? spec : "553";
+        if (devices != "none") {
+            std::stringstream in(devices);
+            std::string one;
+            while (std::getline(in, one, ';'))
+                if (!one.empty())
+                    Bus::instance().plug(parseDevice(one));
+        }
+        std::signal(SIGUSR1, onSignal);
+        std::signal(SIGUSR2, onSignal);
+        std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
+                     devices.c_str());
+    });
+}
+
+void pollSignals()
+{
+    if (Bus::instance().deviceCount() == 0)
+        return;
+    for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1)) {
+        stage = stage % 5 + 1;
+        Bus::instance().pressDpiButton(0, static_cast<std::uint8_t>(stage));
+    }
+    for (; plugToggles.load() > 0; plugToggles.fetch_sub(1)) {
+        pluggedIn = !pluggedIn;
+        pluggedIn ? Bus::instance().replug(0) : Bus::instance().unplug(0);
+    }
+}
+
+} // namespace sim::environment

@@ -1,0 +1,322 @@
+#include "Hid_Thread.h"
+
+#include "Cipher.h"
+#include "Pacing.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+// The largest block is 128 bytes and a report carries at most that many of
+// them, so the last report of a transfer reads below 2 * 128.
+static_assert(Hid_Thread::kDataBlockCapacity >= 2 * command::kBlockLength,
+              "a transfer's last report may read a whole chunk past the block");
+
+namespace {
+// Reply byte 1 (the first value after the echoed code) in the feature report.
+constexpr std::size_t kFirstReplyValue = 2;
+} // namespace
+
+Hid_Thread::Hid_Thread() = default;
+
+Hid_Thread::~Hid_Thread()
+{
+    closeCommandInterface();
+    closeEventInterface();
+}
+
+void Hid_Thread::setModel(const QString &icType, bool gunModel)
+{
+    icTypeText = icType;
+    isGun = gunModel;
+}
+
+uchar Hid_Thread::hidCS(uchar *cmd)
+{
+    return frame::checksum(cmd);
+}
+
+void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[])
+{
+    cipher::encipher(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[])
+{
+    cipher::decipher(FIFOBuf, SecrecyCode);
+}
+
+DeviceEntry *Hid_Thread::entryAt(int index)
+{
+    if (index < 0 || index >= deviceList.size())
+        return nullptr;
+    return &deviceList[index];
+}
+
+bool Hid_Thread::currentEntryEnciphers()
+{
+    const DeviceEntry *e = entryAt(deviceIndex);
+    return e && e->isEncode;
+}
+
+bool Hid_Thread::waitIdle()
+{
+    for (int attempt = 0; attempt < pacing::kIdleAttempts; ++attempt) {
+        if (hidIdle) {
+            hidIdle = false;
+            return true;
+        }
+        pacing::protocolSleep(pacing::kIdleRetryMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    return false;
+}
+
+void Hid_Thread::pause128()
+{
+    pauseToken = false;
+    pacing::protocolSleep(pacing::kHalfPauseMs);
+    if (!pauseToken) {
+        pauseToken = true;
+        pacing::protocolSleep(pacing::kHalfPauseMs);
+    }
+}
+
+hid_device *Hid_Thread::openCommandInterface(int index)
+{
+    DeviceEntry *e = entryAt(index);
+    if (!e || e->commandPath.isEmpty())
+        return nullptr;
+    closeCommandInterface();
+    commandHandle = hid_open_path(e->commandPath.toLatin1().constData());
+    if (!commandHandle)
+        e->commandPath.clear(); // not tried again until the table is rebuilt
+    else
+        hid_set_nonblocking(commandHandle, 0);
+    return commandHandle;
+}
+
+hid_device *Hid_Thread::openEventInterface(int index)
+{
+    DeviceEntry *e = entryAt(index);
+    if (!e || e->eventPath.isEmpty())
+        return nullptr;
+    closeEventInterface();
+    eventHandle = hid_open_path(e->eventPath.toLatin1().constData());
+    if (!eventHandle)
+        e->eventPath.clear();
+    else
+        hid_set_nonblocking(eventHandle, 0);
+    return eventHandle;
+}
+
+void Hid_Thread::closeCommandInterface()
+{
+    if (commandHandle) {
+        hid_close(commandHandle);
+        commandHandle = nullptr;
+    }
+}
+
+void Hid_Thread::closeEventInterface()
+{
+    if (eventHandle) {
+        hid_close(eventHandle);
+        eventHandle = nullptr;
+    }
+}
+
+// The mouse drops its handle after each transfer, so every step of an
+// exchange opens the interface afresh.
+hid_device *Hid_Thread::reopenCommandInterface()
+{
+    return openCommandInterface(deviceIndex);
+}
+
+bool Hid_Thread::failExchange()
+{
+    closeCommandInterface();
+    hidIdle = true;
+    return false;
+}
+
+bool Hid_Thread::sendCommand(int dataLength, bool withPause)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+
+    if (!reopenCommandInterface())
+        return failExchange();
+    if (currentEntryEnciphers())
+        cipher::encipher(cmdReport + 1, cipher::secrecyCode);
+
+    if (!reopenCommandInterface() ||
+        hid_send_feature_report(commandHandle, cmdReport, frame::kReportLength) < 0)
+        return failExchange();
+
+    if (withPause)
+        pause128();
+
+    if (dataLength > 0) {
+        const DeviceEntry *e = entryAt(deviceIndex);
+        const int reportLength = e ? e->reportLength : 0;
+        if (reportLength < 1 || dataLength > command::kBlockLength)
+            return failExchange();
+        const int chunk = std::min(dataLength, reportLength);
+        auto report = std::make_unique<uchar[]>(static_cast<std::size_t>(reportLength) + 1);
+
+        for (int offset = 0; offset < dataLength; offset += chunk) {
+            report[0] = frame::kReportId;
+            std::memcpy(report.get() + 1, dataBlock + offset, static_cast<std::size_t>(chunk));
+            if (!reopenCommandInterface() ||
+                hid_write(commandHandle, report.get(), static_cast<std::size_t>(reportLength) + 1) <
+                    0)
+                return failExchange();
+            pacing::protocolSleep(pacing::kAfterDataReportMs);
+        }
+        if (withPause)
+            pause128();
+    }
+
+    closeCommandInterface();
+    hidIdle = true;
+    return true;
+}
+
+bool Hid_Thread::queryCommand(int dataLength)
+{
+    if (!reopenCommandInterface())
+        return failExchange();
+    if (currentEntryEnciphers())
+        cipher::encipher(cmdReport + 1, cipher::secrecyCode);
+
+    replyReport[0] = frame::kReportId;
+    if (!reopenCommandInterface() ||
+        hid_send_feature_report(commandHandle, cmdReport, frame::kReportLength) < 0 ||
+        !reopenCommandInterface() ||
+        hid_get_feature_report(commandHandle, replyReport, frame::kReportLength) < 0)
+        return failExchange();
+
+    if (dataLength == 0) {
+        closeCommandInterface();
+        hidIdle = true;
+        if (currentEntryEnciphers())
+            cipher::decipher(replyReport + 1, cipher::secrecyCode);
+        return true;
+    }
+
+    const DeviceEntry *e = entryAt(deviceIndex);
+    const int reportLength = e ? e->reportLength : 0;
+    if (reportLength < 1 || dataLength > command::kBlockLength)
+        return failExchange();
+    const int chunk = std::min(dataLength, reportLength);
+    const auto bufferLength = static_cast<std::size_t>(reportLength) + 1;
+    auto report = std::make_unique<uchar[]>(bufferLength);
+
+    for (int offset = 0; offset < dataLength; offset += chunk) {
+        std::memset(report.get(), 0, bufferLength);
+        if (!reopenCommandInterface())
+            return failExchange();
+        // A time-out or a report shorter than the chunk is a failed exchange:
+        // a silent mouse must not hang the caller, and zero padding must not
+        // pass for profile bytes.
+        const int got = hid_read_timeout(commandHandle, report.get(), bufferLength,
+                                         kDataReadTimeoutMs);
+        if (got < chunk)
+            return failExchange();
+        std::memcpy(dataBlock + offset, report.get(), static_cast<std::size_t>(chunk));
+    }
+
+    closeCommandInterface();
+    hidIdle = true;
+    return true;
+}
+
+bool Hid_Thread::chkDeviceIsEnCode(int index)
+{
+    deviceIndex = index;
+
+    // An all-zero challenge would match the zeroed reply of a failed exchange.
+    uchar challenge[4] = {};
+    while (std::all_of(challenge, challenge + 4, [](uchar b) { return b == 0; })) {
+        for (uchar &b : challenge)
+            b = static_cast<uchar>(QRandomGenerator::global()->generate() & 0xFFu);
+    }
+
+    if (const DeviceEntry *e = entryAt(index); e && e->sCode.size() == int(cipher::kSecretLength)) {
+        const QByteArray code = e->sCode.toLatin1();
+        for (std::size_t i = 0; i < cipher::kSecretLength; ++i)
+            cipher::secrecyCode[i + 1] = static_cast<uchar>(code[int(i)]);
+    }
+
+    uchar answer[4] = {challenge[0], challenge[1], challenge[2], challenge[3]};
+    const bool exchanged = query(command::row(command::C553::GetSecrecyCode),
+                                 {answer[0], answer[1], answer[2], answer[3]},
+                                 {&answer[0], &answer[1], &answer[2], &answer[3]}, true);
+    // A dropped command leaves the challenge in place: that is no answer.
+    return exchanged && std::equal(answer, answer + 4, challenge);
+}
+
+bool Hid_Thread::takeToken(const command::Row &row)
+{
+    if (waitIdle())
+        return true;
+    qDebug("%s", row.failureLine);
+    return false;
+}
+
+void Hid_Thread::loadFrame(const command::Row &row, std::initializer_list<uchar> arguments)
+{
+    const frame::Frame f = command::build(row, arguments);
+    cmdReport[0] = frame::kReportId;
+    std::copy(f.begin(), f.end(), cmdReport + 1);
+}
+
+void Hid_Thread::sendSetting(const command::Row &row, std::initializer_list<uchar> arguments,
+                             const uchar *data, int dataLength)
+{
+    if (!takeToken(row))
+        return;
+    loadFrame(row, arguments);
+    if (data && dataLength > 0)
+        std::memcpy(dataBlock, data, static_cast<std::size_t>(dataLength));
+    sendCommand(dataLength, row.exchange == command::Exchange::Paced);
+    if (const int ms = command::sleepAfterMs(row))
+        pacing::protocolSleep(ms);
+}
+
+// The token is taken once for the whole loop; each exchange frees it again.
+void Hid_Thread::sendPerBoardProfile(const command::Row &row, uchar value)
+{
+    if (!takeToken(row))
+        return;
+    for (uchar p = command::kFirstBoardProfile; p <= command::kLastBoardProfile; ++p) {
+        loadFrame(row, {p, value});
+        sendCommand(0, row.exchange == command::Exchange::Paced);
+        if (isGun)
+            break; // a gun mouse keeps the user's settings in profile 1 only
+    }
+}
+
+bool Hid_Thread::query(const command::Row &row, std::initializer_list<uchar> arguments,
+                       std::initializer_list<uchar *> replies, bool zeroReply)
+{
+    if (!takeToken(row))
+        return false;
+    loadFrame(row, arguments);
+
+    // Preset so that a failed exchange hands the caller's values back.
+    std::fill(std::begin(replyReport), std::end(replyReport), uchar(0));
+    std::size_t i = kFirstReplyValue;
+    if (!zeroReply) {
+        for (uchar *r : replies)
+            replyReport[i++] = *r;
+    }
+
+    const bool ok = queryCommand(0);
+    i = kFirstReplyValue;
+    for (uchar *r : replies)
+        *r = replyReport[i++];
+    return ok;
+}

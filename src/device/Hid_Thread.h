@@ -1,0 +1,111 @@
+#pragma once
+
+#include "CommandTable.h"
+#include "DeviceEntry.h"
+
+#include <QFuture>
+#include <QList>
+#include <QThread>
+#include <atomic>
+#include <hidapi/hidapi.h>
+
+class Widget;
+
+// The device link: the one object that talks to the mouse. It derives from
+// QThread for the object model only and is never started: every exchange runs
+// synchronously on the caller's (GUI) thread, serialised by the idle token.
+class Hid_Thread : public QThread
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDataBlockCapacity = 256;
+    // A data read from the command interface that takes longer than this is a
+    // failed exchange: a silent mouse must not hang the GUI thread.
+    static constexpr int kDataReadTimeoutMs = 1000;
+
+    Hid_Thread();
+    ~Hid_Thread() override;
+
+    // The command family comes from the configuration ("mouse/icType",
+    // "mouse/isGun"); whoever builds the link sets it once.
+    void setModel(const QString &icType, bool isGun);
+    QString icType() const { return icTypeText; }
+    bool is560() const { return icTypeText == QLatin1String("560"); }
+    bool gun() const { return isGun; }
+
+    bool waitIdle();
+    bool sendCommand(int dataLength, bool withPause);
+    bool queryCommand(int dataLength);
+    hid_device *openCommandInterface(int index);
+    hid_device *openEventInterface(int index);
+    void closeCommandInterface();
+    void closeEventInterface();
+    void pause128();
+
+    Widget *owner = nullptr;
+    QList<DeviceEntry> deviceList;
+    int deviceIndex = 1;
+    hid_device *commandHandle = nullptr;
+    hid_device *eventHandle = nullptr;
+    bool hidIdle = true;
+    std::atomic_bool isListening{false};
+    bool pauseToken = true;
+    QFuture<void> listenerFuture;
+    uchar cmdReport[frame::kReportLength] = {};
+    uchar replyReport[frame::kReportLength] = {};
+    uchar dataBlock[kDataBlockCapacity] = {};
+
+public slots:
+    uchar hidCS(uchar *cmd);
+    void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]);
+    bool chkDeviceIsEnCode(int index);
+
+    // 553 family
+    void hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+    void hid553_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+    void hid553_8BH_GetCurrentDPI(uchar &byte1);
+    void hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid553_01H_SetReportRate(uchar rate);
+    void hid553_0BH_SetCurrentDPI(uchar stage);
+    void hid553_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne);
+    void hid553_13H_SetMacroKey(uchar macroId, uchar *src128);
+    void hid553_11H_SetDPISet(uchar dpiStage, uchar *src8);
+    void hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix);
+    void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
+    void hid553_0CH_SetFixLEDColor(uchar *src3);
+    void hid553_10H_SetLED8StageColor(uchar type, uchar *src24);
+
+    // 560 family
+    void hid560_81H_GetKeyboardoption(uchar &byte1, uchar &byte2);
+    void hid560_82H_GetCurrentProfile(uchar &byte1);
+    void hid560_84H_GetCurrentDPI(uchar &byte1, uchar &byte2);
+    void hid560_01H_SetKeyboardoption(uchar byte1, uchar byte2);
+    void hid560_03H_SetReportRate(uchar rate);
+    void hid560_04H_SetCurrentDPI(uchar stage);
+    void hid560_0DH_SetKeyMatrix(uchar *src64, uchar indexAddOne);
+    void hid560_0CH_setProfile(uchar *src128, uchar profileData);
+    void hid560_8CH_readProfile(uchar *src128, uchar profileNo);
+    void hid560_02H_SetCurrentProfile(uchar profile);
+    void hid560_0FH_SetMacroKey(uchar macroId, uchar *src128);
+
+private:
+    DeviceEntry *entryAt(int index);
+    bool currentEntryEnciphers();
+    hid_device *reopenCommandInterface();
+    bool failExchange();
+
+    // The steps every command slot shares.
+    bool takeToken(const command::Row &row);
+    void loadFrame(const command::Row &row, std::initializer_list<uchar> arguments);
+    void sendSetting(const command::Row &row, std::initializer_list<uchar> arguments,
+                     const uchar *data = nullptr, int dataLength = 0);
+    void sendPerBoardProfile(const command::Row &row, uchar value);
+    bool query(const command::Row &row, std::initializer_list<uchar> arguments,
+               std::initializer_list<uchar *> replies, bool zeroReply);
+
+    QString icTypeText;
+    bool isGun = false;
+};
