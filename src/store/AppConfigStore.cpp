@@ -1,0 +1,36 @@
+#include "AppConfigStore.h"
+
+#include "FileReplace.h"
+
+AppConfigStore::AppConfigStore(const QString &modulesRoot)
+    : root(modulesRoot), config(std::make_unique<QSettings>(filePath(), QSettings::IniFormat))
+{
+}
+
+QString AppConfigStore::filePath() const
+{
+    return root + QStringLiteral("/setting/apConfig.bin");
+}
+
+QString AppConfigStore::factoryFilePath() const
+{
+    return root + QStringLiteral("/setting/apConfigD.bin");
+}
+
+QVariant AppConfigStore::getGlobalData(const QString &key) const
+{
+    return config->value(key);
+}
+
+void AppConfigStore::setGlobalData(const QString &key, const QVariant &value)
+{
+    config->setValue(key, value);
+}
+
+bool AppConfigStore::resetApconfig()
+{
+    config->sync();
+    const bool replaced = fileReplace::copyOver(factoryFilePath(), filePath());
+    config = std::make_unique<QSettings>(filePath(), QSettings::IniFormat);
+    return replaced;
+}

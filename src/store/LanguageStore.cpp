@@ -1,0 +1,32 @@
+#include "LanguageStore.h"
+
+#include "DpiSwitchText.h"
+#include "PlainFileName.h"
+
+#include <QSettings>
+
+LanguageStore::LanguageStore(const QString &modulesRoot) : root(modulesRoot) {}
+
+QString LanguageStore::filePath(const QString &langCode) const
+{
+    return root + QStringLiteral("/i18n/") + langCode + QStringLiteral(".ini");
+}
+
+QStringList LanguageStore::getLangStrings(const QString &typeStr, const QString &langCode) const
+{
+    // The code comes from the configuration file; like a macro name it must
+    // not lead outside the folder.
+    if (!isPlainFileName(langCode))
+        return {};
+    // Qt 6 reads INI files as UTF-8.
+    const QSettings s(filePath(langCode), QSettings::IniFormat);
+    constexpr int kMaxStrings = 4096; // a damaged count must not build a huge list
+    const int total = qBound(0, s.value(typeStr + QStringLiteral("/total"), 0).toInt(), kMaxStrings);
+    QStringList out;
+    out.reserve(total);
+    for (int i = 0; i < total; ++i)
+        out << s.value(typeStr + QStringLiteral("/%1").arg(i), QString()).toString();
+    if (typeStr == QLatin1String("other"))
+        dpiSwitchText::replace(out);
+    return out;
+}

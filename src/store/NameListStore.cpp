@@ -1,0 +1,51 @@
+#include "NameListStore.h"
+
+#include <QSettings>
+
+NameListStore::NameListStore(const QString &modulesRoot) : root(modulesRoot) {}
+
+QString NameListStore::filePath() const
+{
+    return root + QStringLiteral("/setting/name.bin");
+}
+
+QString NameListStore::keyFor(unsigned type)
+{
+    static const char *const keys[] = {"macro/macroName", "gun/gunName", "profile/profileName",
+                                       "gun/selectGun"};
+    return type < 4 ? QString::fromLatin1(keys[type]) : QString();
+}
+
+QVariant NameListStore::updataNameList(unsigned type, QStringList nameList)
+{
+    if (nameList.size() == 1)
+        nameList << QString::fromLatin1(kSentinel);
+    const QString key = keyFor(type);
+    if (!key.isEmpty()) {
+        QSettings s(filePath(), QSettings::IniFormat);
+        if (nameList.isEmpty())
+            s.remove(key);
+        else
+            s.setValue(key, nameList);
+    }
+    return QVariant(true);
+}
+
+QVariantList NameListStore::getNameList(unsigned type) const
+{
+    const QString key = keyFor(type);
+    if (key.isEmpty())
+        return {};
+    const QSettings s(filePath(), QSettings::IniFormat);
+    return s.value(key, 0).toList();
+}
+
+QStringList NameListStore::withoutSentinel(const QVariantList &list)
+{
+    QStringList names;
+    for (const QVariant &v : list)
+        names << v.toString();
+    if (names.size() == 2 && names[1] == QLatin1String(kSentinel))
+        names.removeLast();
+    return names;
+}
