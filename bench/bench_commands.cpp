@@ -11,7 +11,8 @@
 
 namespace {
 
-struct Case {
+struct Case
+{
     const char *name;
     sim::Family family;
     int reportLength;
@@ -42,37 +43,67 @@ int main(int argc, char *argv[])
     using sim::Family;
     uchar a = 0, b = 0, c = 0, d = 0;
     const std::vector<Case> cases = {
-        {"553 01 report rate", Family::F553, 32, 0, 1, 0, [](Hid_Thread &l) { l.hid553_01H_SetReportRate(1); }},
-        {"553 0B current DPI", Family::F553, 32, 0, 1, 0, [](Hid_Thread &l) { l.hid553_0BH_SetCurrentDPI(2); }},
-        {"553 02 key matrix choice", Family::F553, 32, 0, 1, 0, [](Hid_Thread &l) { l.hid553_02H_SetCurrentKeyMatrix(1); }},
-        {"553 0D effect", Family::F553, 32, 0, 1, 0, [](Hid_Thread &l) { l.hid553_0DH_SetRGBLedEffect(1, 2, 3); }},
-        {"553 0C fixed colour", Family::F553, 32, 0, 1, 0, [](Hid_Thread &l) { l.hid553_0CH_SetFixLEDColor(block); }},
-        {"553 03 keyboard option", Family::F553, 32, 0, 0, 1, [](Hid_Thread &l) { l.hid553_03H_SetKeyboardoption(0, 0, 0, 0x48); }},
-        {"553 04 gun data", Family::F553, 32, 0, 0, 1, [](Hid_Thread &l) { l.hid553_04H_SetGunData(1, 2, 3, 4); }},
-        {"553 12 key matrix (64 B / 32)", Family::F553, 32, 64, 1, 0, [](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(block, 1); }},
-        {"553 13 macro (128 B / 32)", Family::F553, 32, 128, 1, 0, [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, block); }},
-        {"553 13 macro (128 B / 64)", Family::F553, 64, 128, 1, 0, [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, block); }},
-        {"553 11 DPI table (8 B)", Family::F553, 32, 8, 1, 0, [](Hid_Thread &l) { l.hid553_11H_SetDPISet(5, block); }},
-        {"553 10 colours (36 B / 32)", Family::F553, 32, 36, 1, 0, [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(0, block); }},
-        {"553 10 colours (4 B)", Family::F553, 32, 4, 1, 0, [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(2, block); }},
-        {"560 01 keyboard option", Family::F560, 64, 0, 0, 1, [](Hid_Thread &l) { l.hid560_01H_SetKeyboardoption(8, 0); }},
-        {"560 02 current profile", Family::F560, 64, 0, 0, 1, [](Hid_Thread &l) { l.hid560_02H_SetCurrentProfile(1); }},
-        {"560 03 report rate (4 profiles)", Family::F560, 64, 0, 4, 0, [](Hid_Thread &l) { l.hid560_03H_SetReportRate(1); }},
-        {"560 04 current DPI (4 profiles)", Family::F560, 64, 0, 4, 0, [](Hid_Thread &l) { l.hid560_04H_SetCurrentDPI(1); }},
-        {"560 0D key matrix (128 B / 64)", Family::F560, 64, 128, 1, 0, [](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(block, 1); }},
-        {"560 0C profile (128 B / 64)", Family::F560, 64, 128, 1, 0, [](Hid_Thread &l) { l.hid560_0CH_setProfile(block, 1); }},
-        {"560 0C profile (128 B / 32)", Family::F560, 32, 128, 1, 0, [](Hid_Thread &l) { l.hid560_0CH_setProfile(block, 1); }},
-        {"560 0F macro (128 B / 64)", Family::F560, 64, 128, 1, 0, [](Hid_Thread &l) { l.hid560_0FH_SetMacroKey(1, block); }},
+        {"553 01 report rate", Family::F553, 32, 0, 1, 0,
+         [](Hid_Thread &l) { l.hid553_01H_SetReportRate(1); }},
+        {"553 0B current DPI", Family::F553, 32, 0, 1, 0,
+         [](Hid_Thread &l) { l.hid553_0BH_SetCurrentDPI(2); }},
+        {"553 02 key matrix choice", Family::F553, 32, 0, 1, 0,
+         [](Hid_Thread &l) { l.hid553_02H_SetCurrentKeyMatrix(1); }},
+        {"553 0D effect", Family::F553, 32, 0, 1, 0,
+         [](Hid_Thread &l) { l.hid553_0DH_SetRGBLedEffect(1, 2, 3); }},
+        {"553 0C fixed colour", Family::F553, 32, 0, 1, 0,
+         [](Hid_Thread &l) { l.hid553_0CH_SetFixLEDColor(block); }},
+        {"553 03 keyboard option", Family::F553, 32, 0, 0, 1,
+         [](Hid_Thread &l) { l.hid553_03H_SetKeyboardoption(0, 0, 0, 0x48); }},
+        {"553 04 gun data", Family::F553, 32, 0, 0, 1,
+         [](Hid_Thread &l) { l.hid553_04H_SetGunData(1, 2, 3, 4); }},
+        {"553 12 key matrix (64 B / 32)", Family::F553, 32, 64, 1, 0,
+         [](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(block, 1); }},
+        {"553 13 macro (128 B / 32)", Family::F553, 32, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, block); }},
+        {"553 13 macro (128 B / 64)", Family::F553, 64, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, block); }},
+        {"553 11 DPI table (8 B)", Family::F553, 32, 8, 1, 0,
+         [](Hid_Thread &l) { l.hid553_11H_SetDPISet(5, block); }},
+        {"553 10 colours (36 B / 32)", Family::F553, 32, 36, 1, 0,
+         [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(0, block); }},
+        {"553 10 colours (4 B)", Family::F553, 32, 4, 1, 0,
+         [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(2, block); }},
+        {"560 01 keyboard option", Family::F560, 64, 0, 0, 1,
+         [](Hid_Thread &l) { l.hid560_01H_SetKeyboardoption(8, 0); }},
+        {"560 02 current profile", Family::F560, 64, 0, 0, 1,
+         [](Hid_Thread &l) { l.hid560_02H_SetCurrentProfile(1); }},
+        {"560 03 report rate (4 profiles)", Family::F560, 64, 0, 4, 0,
+         [](Hid_Thread &l) { l.hid560_03H_SetReportRate(1); }},
+        {"560 04 current DPI (4 profiles)", Family::F560, 64, 0, 4, 0,
+         [](Hid_Thread &l) { l.hid560_04H_SetCurrentDPI(1); }},
+        {"560 0D key matrix (128 B / 64)", Family::F560, 64, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(block, 1); }},
+        {"560 0C profile (128 B / 64)", Family::F560, 64, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid560_0CH_setProfile(block, 1); }},
+        {"560 0C profile (128 B / 32)", Family::F560, 32, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid560_0CH_setProfile(block, 1); }},
+        {"560 0F macro (128 B / 64)", Family::F560, 64, 128, 1, 0,
+         [](Hid_Thread &l) { l.hid560_0FH_SetMacroKey(1, block); }},
     };
-    const std::vector<std::pair<const char *, std::pair<sim::Family, std::function<void(Hid_Thread &)>>>> queries = {
-        {"553 00 handshake", {Family::F553, [&](Hid_Thread &l) { l.hid553_00H_GetSecrecyCode(a, b, c, d); }}},
-        {"553 83 keyboard option", {Family::F553, [&](Hid_Thread &l) { l.hid553_83H_GetKeyboardoption(a, b, c, d); }}},
-        {"553 8B current DPI", {Family::F553, [&](Hid_Thread &l) { l.hid553_8BH_GetCurrentDPI(a); }}},
-        {"560 81 keyboard option", {Family::F560, [&](Hid_Thread &l) { l.hid560_81H_GetKeyboardoption(a, b); }}},
-        {"560 82 current profile", {Family::F560, [&](Hid_Thread &l) { l.hid560_82H_GetCurrentProfile(a); }}},
-        {"560 84 current DPI", {Family::F560, [&](Hid_Thread &l) { l.hid560_84H_GetCurrentDPI(a, b); }}},
-        {"560 8C profile read (128 B / 64)", {Family::F560, [&](Hid_Thread &l) { l.hid560_8CH_readProfile(block, 1); }}},
-    };
+    const std::vector<
+        std::pair<const char *, std::pair<sim::Family, std::function<void(Hid_Thread &)>>>>
+        queries = {
+            {"553 00 handshake",
+             {Family::F553, [&](Hid_Thread &l) { l.hid553_00H_GetSecrecyCode(a, b, c, d); }}},
+            {"553 83 keyboard option",
+             {Family::F553, [&](Hid_Thread &l) { l.hid553_83H_GetKeyboardoption(a, b, c, d); }}},
+            {"553 8B current DPI",
+             {Family::F553, [&](Hid_Thread &l) { l.hid553_8BH_GetCurrentDPI(a); }}},
+            {"560 81 keyboard option",
+             {Family::F560, [&](Hid_Thread &l) { l.hid560_81H_GetKeyboardoption(a, b); }}},
+            {"560 82 current profile",
+             {Family::F560, [&](Hid_Thread &l) { l.hid560_82H_GetCurrentProfile(a); }}},
+            {"560 84 current DPI",
+             {Family::F560, [&](Hid_Thread &l) { l.hid560_84H_GetCurrentDPI(a, b); }}},
+            {"560 8C profile read (128 B / 64)",
+             {Family::F560, [&](Hid_Thread &l) { l.hid560_8CH_readProfile(block, 1); }}},
+        };
 
     sim::Bus &bus = sim::Bus::instance();
     const auto attach = [&bus](Hid_Thread &link, sim::Family family, int reportLength) {
@@ -88,8 +119,9 @@ int main(int argc, char *argv[])
         link.deviceIndex = 0;
     };
 
-    std::printf("| command | mandated ms | measured ms (best of %d) | ratio |\n|---|---:|---:|---:|\n",
-                repetitions);
+    std::printf(
+        "| command | mandated ms | measured ms (best of %d) | ratio |\n|---|---:|---:|---:|\n",
+        repetitions);
     double worst = 0;
     for (const Case &c : cases) {
         Hid_Thread link;

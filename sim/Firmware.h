@@ -13,13 +13,14 @@ using Frame8 = std::array<std::uint8_t, 8>;
 enum class Family { F553, F560 };
 
 // What a real mouse remembers between commands.
-struct MouseState {
+struct MouseState
+{
     std::array<std::array<std::uint8_t, 64>, 4> keyMatrix{};
     std::array<std::array<std::uint8_t, 128>, 12> macro{};
     std::array<std::uint8_t, 8> dpiTable{};
     std::uint8_t dpiStageCount = 0;
-    std::uint8_t currentStage = 1;          // 553: the active stage
-    std::array<std::uint8_t, 5> reportRate{}; // 553: [0]; 560: per on-device profile 1..4
+    std::uint8_t currentStage = 1;              // 553: the active stage
+    std::array<std::uint8_t, 5> reportRate{};   // 553: [0]; 560: per on-device profile 1..4
     std::array<std::uint8_t, 5> profileStage{}; // 560: current DPI stage per profile
     std::uint8_t effect = 0, effectOption1 = 0, effectOption2 = 0;
     std::array<std::uint8_t, 3> fixColor{};

@@ -28,7 +28,7 @@ int HID_API_EXPORT HID_API_CALL hid_exit(void)
 }
 
 struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
-                                                                   unsigned short product_id)
+                                                                  unsigned short product_id)
 {
     TALON_SIM_ENTRY();
     return Bus::instance().enumerate(vendor_id, product_id);
@@ -68,8 +68,8 @@ int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *, int)
     return 0;
 }
 
-int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev,
-                                                        const unsigned char *data, size_t length)
+int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const unsigned char *data,
+                                                        size_t length)
 {
     return Bus::instance().sendFeature(dev, data, length);
 }
@@ -80,8 +80,7 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
     return Bus::instance().getFeature(dev, data, length);
 }
 
-int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *data,
-                                          size_t length)
+int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *data, size_t length)
 {
     return Bus::instance().write(dev, data, length);
 }

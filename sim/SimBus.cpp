@@ -9,14 +9,16 @@
 #include <random>
 #include <thread>
 
-struct hid_device_ {
+struct hid_device_
+{
     int device;
     int iface;
 };
 
 namespace sim {
 
-struct Bus::Mouse {
+struct Bus::Mouse
+{
     explicit Mouse(const MouseConfig &c) : config(c), firmware(c.family) {}
 
     MouseConfig config;
@@ -192,7 +194,7 @@ std::vector<std::string> Bus::trace(bool withOpens) const
         case Record::Kind::OpenFailed:
         case Record::Kind::Close:
             if (withOpens)
-                out.push_back(r.kind == Record::Kind::Open         ? "open " + std::to_string(r.iface)
+                out.push_back(r.kind == Record::Kind::Open ? "open " + std::to_string(r.iface)
                               : r.kind == Record::Kind::OpenFailed ? "open failed"
                                                                    : "close");
             break;
@@ -359,8 +361,8 @@ int Bus::sendFeature(hid_device_ *h, const std::uint8_t *data, std::size_t lengt
     m->reply = Frame8{};
     if (r.checksumOk) {
         m->commandInput.clear();
-        m->reply = m->firmware.onFrame(r.frame, m->expected, m->config.reportLength,
-                                       m->commandInput);
+        m->reply =
+            m->firmware.onFrame(r.frame, m->expected, m->config.reportLength, m->commandInput);
         m->pendingFrame = r.frame;
     }
     log.push_back(r);

@@ -15,7 +15,8 @@ struct hid_device_info;
 namespace sim {
 
 // How one virtual mouse presents itself on the bus.
-struct MouseConfig {
+struct MouseConfig
+{
     Family family = Family::F553;
     std::uint16_t vid = 0x04d9;
     std::uint16_t pid = 0xa1ee;
@@ -29,7 +30,8 @@ struct MouseConfig {
 };
 
 // Ways to make the mouse misbehave. Counters count down per operation.
-struct Faults {
+struct Faults
+{
     bool silent = false;         // feature reads fail: no answer
     bool wrongHandshake = false; // the challenge comes back altered
     bool garbage = false;        // reply frames are random bytes
@@ -43,7 +45,8 @@ struct Faults {
 };
 
 // One thing the mouse saw or did, in order.
-struct Record {
+struct Record
+{
     enum class Kind {
         Open,
         OpenFailed,

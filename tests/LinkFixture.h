@@ -105,7 +105,11 @@ inline QByteArray receivedData()
 class MessageLog
 {
 public:
-    MessageLog() { previous = qInstallMessageHandler(&MessageLog::handler); current() = this; }
+    MessageLog()
+    {
+        previous = qInstallMessageHandler(&MessageLog::handler);
+        current() = this;
+    }
     ~MessageLog()
     {
         qInstallMessageHandler(previous);

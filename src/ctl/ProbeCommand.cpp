@@ -31,8 +31,8 @@ int probe(const QString &configPath, QTextStream &out, QTextStream &err)
     }
     const QString icType = config.value(QStringLiteral("mouse/icType")).toString();
     const bool isGun = config.value(QStringLiteral("mouse/isGun")).toBool();
-    const QString family = icType == QLatin1String("560") ? QStringLiteral("560")
-                                                           : QStringLiteral("553");
+    const QString family =
+        icType == QLatin1String("560") ? QStringLiteral("560") : QStringLiteral("553");
 
     Hid_Thread link;
     link.setModel(icType, isGun);

@@ -16,15 +16,23 @@ enum class Exchange {
 };
 
 // A parameter byte is a constant or the n-th argument of the slot.
-struct Param {
+struct Param
+{
     bool fromArgument;
     uchar value; // the constant, or the argument index
 };
-constexpr Param lit(uchar value) { return {false, value}; }
-constexpr Param arg(uchar index) { return {true, index}; }
+constexpr Param lit(uchar value)
+{
+    return {false, value};
+}
+constexpr Param arg(uchar index)
+{
+    return {true, index};
+}
 constexpr Param o = lit(0);
 
-struct Row {
+struct Row
+{
     const char *slot;
     uchar code;
     std::array<Param, frame::kParameterCount> params;
@@ -78,7 +86,10 @@ const Row &row(C560 command);
 frame::Frame build(const Row &row, std::initializer_list<uchar> arguments);
 
 // Milliseconds slept after the exchange of this row.
-constexpr int sleepAfterMs(const Row &row) { return row.exchange == Exchange::Unpaced ? 8 : 0; }
+constexpr int sleepAfterMs(const Row &row)
+{
+    return row.exchange == Exchange::Unpaced ? 8 : 0;
+}
 
 // The on-device profiles that per-profile settings of the 560 family address.
 constexpr uchar kFirstBoardProfile = 1;
@@ -86,7 +97,10 @@ constexpr uchar kLastBoardProfile = 4;
 
 // Length of the 553 LED colour block for a colour type: four bytes for type 2,
 // twelve RGB triples otherwise.
-constexpr int ledColorBlockLength(uchar type) { return type == 2 ? 4 : 36; }
+constexpr int ledColorBlockLength(uchar type)
+{
+    return type == 2 ? 4 : 36;
+}
 
 constexpr int kKeyMatrixLength = 64;
 constexpr int kBlockLength = 128;

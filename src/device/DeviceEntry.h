@@ -5,7 +5,8 @@
 
 // One row of the device table: which HID interfaces to look for and how to
 // talk to them. The two paths are filled by enumeration.
-struct DeviceEntry {
+struct DeviceEntry
+{
     int type = -1;
     std::uint16_t vid = 0;
     std::uint16_t pid = 0;

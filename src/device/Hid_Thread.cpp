@@ -221,8 +221,8 @@ bool Hid_Thread::queryCommand(int dataLength)
         // A time-out or a report shorter than the chunk is a failed exchange:
         // a silent mouse must not hang the caller, and zero padding must not
         // pass for profile bytes.
-        const int got = hid_read_timeout(commandHandle, report.get(), bufferLength,
-                                         kDataReadTimeoutMs);
+        const int got =
+            hid_read_timeout(commandHandle, report.get(), bufferLength, kDataReadTimeoutMs);
         if (got < chunk)
             return failExchange();
         std::memcpy(dataBlock + offset, report.get(), static_cast<std::size_t>(chunk));

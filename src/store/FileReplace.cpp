@@ -1,5 +1,6 @@
 #include "FileReplace.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,6 +9,10 @@ namespace fileReplace {
 
 bool writeOver(const QString &destination, const QByteArray &content)
 {
+    const QFileInfo before(destination);
+    const qint64 oldSize = before.exists() ? before.size() : -1;
+    const QDateTime oldTime = before.exists() ? before.lastModified() : QDateTime();
+
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return false;
@@ -15,7 +20,18 @@ bool writeOver(const QString &destination, const QByteArray &content)
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    if (!out.commit())
+        return false;
+
+    // The settings class caches a file's content by size and modification
+    // time; a replacement written within the same millisecond with the same
+    // size would be taken for the old file.
+    if (oldSize == content.size() && QFileInfo(destination).lastModified() == oldTime) {
+        QFile f(destination);
+        if (f.open(QIODevice::ReadWrite))
+            f.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+    }
+    return true;
 }
 
 bool copyOver(const QString &source, const QString &destination)

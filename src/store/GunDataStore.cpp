@@ -1,6 +1,7 @@
 #include "GunDataStore.h"
 
 #include "ProfileStore.h"
+#include "SettingsList.h"
 
 #include <QFile>
 #include <QSettings>
@@ -51,7 +52,7 @@ QVariantList GunDataStore::getGunData(const QString &name) const
     if (!fileExists())
         return {};
     const QSettings s(filePath(), QSettings::IniFormat);
-    return s.value(kGroup + name, 0).toList();
+    return settingsList(s.value(kGroup + name));
 }
 
 QStringList GunDataStore::getGunDataKey() const

@@ -21,7 +21,8 @@ QStringList LanguageStore::getLangStrings(const QString &typeStr, const QString 
     // Qt 6 reads INI files as UTF-8.
     const QSettings s(filePath(langCode), QSettings::IniFormat);
     constexpr int kMaxStrings = 4096; // a damaged count must not build a huge list
-    const int total = qBound(0, s.value(typeStr + QStringLiteral("/total"), 0).toInt(), kMaxStrings);
+    const int total =
+        qBound(0, s.value(typeStr + QStringLiteral("/total"), 0).toInt(), kMaxStrings);
     QStringList out;
     out.reserve(total);
     for (int i = 0; i < total; ++i)

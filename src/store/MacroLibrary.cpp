@@ -3,6 +3,7 @@
 #include "FileReplace.h"
 #include "PlainFileName.h"
 #include "ProfileStore.h"
+#include "SettingsList.h"
 
 #include <QFile>
 #include <QSettings>
@@ -108,7 +109,7 @@ void MacroLibrary::deleteMacroUpdateProfile(const QString &macroName)
         QSettings *s = profiles.profile(p);
         for (int k = 0; k < kButtonCount; ++k) {
             const QString key = QStringLiteral("mouseKeyMatrix/%1").arg(k);
-            const QVariantList code = s->value(key).toList();
+            const QVariantList code = settingsList(s->value(key));
             if (code.size() < 3 || code[0].toInt() != kMacroKind)
                 continue;
             const QString slotKey = QStringLiteral("mouseMacroKey/%1").arg(code[2].toInt());

@@ -1,5 +1,6 @@
 #include "NameListStore.h"
 
+#include "SettingsList.h"
 #include <QSettings>
 
 NameListStore::NameListStore(const QString &modulesRoot) : root(modulesRoot) {}
@@ -37,7 +38,7 @@ QVariantList NameListStore::getNameList(unsigned type) const
     if (key.isEmpty())
         return {};
     const QSettings s(filePath(), QSettings::IniFormat);
-    return s.value(key, 0).toList();
+    return settingsList(s.value(key));
 }
 
 QStringList NameListStore::withoutSentinel(const QVariantList &list)

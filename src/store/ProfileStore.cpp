@@ -1,12 +1,14 @@
 #include "ProfileStore.h"
 
 #include "FileReplace.h"
+#include "SettingsList.h"
 
 ProfileStore::ProfileStore(const QString &modulesRoot) : root(modulesRoot)
 {
     defaultProfile = std::make_unique<QSettings>(defaultPath(), QSettings::IniFormat);
     for (int p = 0; p < kProfileCount; ++p)
-        profiles[std::size_t(p)] = std::make_unique<QSettings>(profilePath(p), QSettings::IniFormat);
+        profiles[std::size_t(p)] =
+            std::make_unique<QSettings>(profilePath(p), QSettings::IniFormat);
 }
 
 QString ProfileStore::profilePath(int profile) const
@@ -32,7 +34,7 @@ QVariant ProfileStore::getData(const QString &key, bool isRecovery) const
 
 QVariantList ProfileStore::getDataList(const QString &key, bool isRecovery) const
 {
-    return getData(key, isRecovery).toList();
+    return settingsList(getData(key, isRecovery));
 }
 
 void ProfileStore::setData(const QString &key, const QVariant &data)

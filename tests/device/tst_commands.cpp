@@ -93,12 +93,11 @@ void TestCommands::everyCommand_data()
     QTest::newRow("553 0D effect")
         << F553 << 32 << Call([](Hid_Thread &l) { l.hid553_0DH_SetRGBLedEffect(5, 2, 4); })
         << fixture::pacedTrace("0d 05 02 04 00 00 00 e7") << none << noCheck;
-    QTest::newRow("553 0C fixed colour")
-        << F553 << 32 << Call([](Hid_Thread &l) {
-               uchar rgb[3] = {0x10, 0x20, 0x30};
-               l.hid553_0CH_SetFixLEDColor(rgb);
-           })
-        << fixture::pacedTrace("0c 10 20 30 00 00 00 93") << none << noCheck;
+    QTest::newRow("553 0C fixed colour") << F553 << 32 << Call([](Hid_Thread &l) {
+        uchar rgb[3] = {0x10, 0x20, 0x30};
+        l.hid553_0CH_SetFixLEDColor(rgb);
+    }) << fixture::pacedTrace("0c 10 20 30 00 00 00 93")
+                                         << none << noCheck;
     QTest::newRow("553 03 keyboard option: bytes 1 to 4, 8 ms after")
         << F553 << 32 << Call([](Hid_Thread &l) { l.hid553_03H_SetKeyboardoption(1, 2, 3, 4); })
         << unpaced("03 01 02 03 04 00 00 f2") << none << Check([](Hid_Thread &, int d) {
@@ -112,23 +111,23 @@ void TestCommands::everyCommand_data()
                QCOMPARE(bus().state(d).gunData, expected);
            });
     QTest::newRow("553 12 key matrix: 64 bytes in two 33-byte reports")
-        << F553 << 32
-        << Call([](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(bytes(block64), 2); })
+        << F553 << 32 << Call([](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(bytes(block64), 2); })
         << fixture::pacedTrace("12 02 40 08 00 00 00 a3", 2) << block64
         << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).keyMatrix[1].data()), 64),
+               QCOMPARE(QByteArray(
+                            reinterpret_cast<const char *>(bus().state(d).keyMatrix[1].data()), 64),
                         block64);
            });
     QTest::newRow("553 12 key matrix over 64-byte reports: one report")
-        << F553 << 64
-        << Call([](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(bytes(block64), 1); })
+        << F553 << 64 << Call([](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(bytes(block64), 1); })
         << fixture::pacedTrace("12 01 40 08 00 00 00 a4", 1, 64) << block64 << noCheck;
     QTest::newRow("553 13 macro: 128 bytes in four 33-byte reports")
         << F553 << 32 << Call([](Hid_Thread &l) { l.hid553_13H_SetMacroKey(3, bytes(block128)); })
         << fixture::pacedTrace("13 03 80 00 00 00 00 69", 4) << block128
         << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).macro[2].data()), 128),
-                        block128);
+               QCOMPARE(
+                   QByteArray(reinterpret_cast<const char *>(bus().state(d).macro[2].data()), 128),
+                   block128);
            });
     QTest::newRow("553 13 macro over 64-byte reports: two 65-byte reports")
         << F553 << 64 << Call([](Hid_Thread &l) { l.hid553_13H_SetMacroKey(3, bytes(block128)); })
@@ -148,65 +147,62 @@ void TestCommands::everyCommand_data()
         << fixture::pacedTrace("10 00 24 00 00 00 00 cb", 2)
         // the second report carries the 32 bytes that follow in the block
         << colours + QByteArray(28, 0) << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).stageColors.data()), 36),
+               QCOMPARE(QByteArray(
+                            reinterpret_cast<const char *>(bus().state(d).stageColors.data()), 36),
                         colours);
            });
-    QTest::newRow("553 83 keyboard option read")
-        << F553 << 32 << Call([](Hid_Thread &l) {
-               bus().state(0).keyboardOption = {9, 8, 7, 6};
-               uchar a = 0, b = 0, c = 0, d = 0;
-               l.hid553_83H_GetKeyboardoption(a, b, c, d);
-               QCOMPARE(QList<int>({a, b, c, d}), QList<int>({9, 8, 7, 6}));
-           })
-        << queried("83 00 00 00 00 00 00 7c", "83 09 08 07 06 00 00 5e") << none << noCheck;
-    QTest::newRow("553 8B current DPI read")
-        << F553 << 32 << Call([](Hid_Thread &l) {
-               bus().state(0).currentStage = 4;
-               uchar stage = 0;
-               l.hid553_8BH_GetCurrentDPI(stage);
-               QCOMPARE(stage, uchar(4));
-           })
-        << queried("8b 00 00 00 00 00 00 74", "8b 04 00 00 00 00 00 70") << none << noCheck;
-    QTest::newRow("553 00 secrecy code")
-        << F553 << 32 << Call([](Hid_Thread &l) {
-               uchar a = 1, b = 2, c = 3, d = 4;
-               l.hid553_00H_GetSecrecyCode(a, b, c, d);
-               QCOMPARE(QList<int>({a, b, c, d}), QList<int>({1, 2, 3, 4}));
-           })
-        << queried("00 01 02 03 04 00 00 f5", "00 01 02 03 04 00 00 f5") << none << noCheck;
+    QTest::newRow("553 83 keyboard option read") << F553 << 32 << Call([](Hid_Thread &l) {
+        bus().state(0).keyboardOption = {9, 8, 7, 6};
+        uchar a = 0, b = 0, c = 0, d = 0;
+        l.hid553_83H_GetKeyboardoption(a, b, c, d);
+        QCOMPARE(QList<int>({a, b, c, d}), QList<int>({9, 8, 7, 6}));
+    }) << queried("83 00 00 00 00 00 00 7c", "83 09 08 07 06 00 00 5e")
+                                                 << none << noCheck;
+    QTest::newRow("553 8B current DPI read") << F553 << 32 << Call([](Hid_Thread &l) {
+        bus().state(0).currentStage = 4;
+        uchar stage = 0;
+        l.hid553_8BH_GetCurrentDPI(stage);
+        QCOMPARE(stage, uchar(4));
+    }) << queried("8b 00 00 00 00 00 00 74", "8b 04 00 00 00 00 00 70")
+                                             << none << noCheck;
+    QTest::newRow("553 00 secrecy code") << F553 << 32 << Call([](Hid_Thread &l) {
+        uchar a = 1, b = 2, c = 3, d = 4;
+        l.hid553_00H_GetSecrecyCode(a, b, c, d);
+        QCOMPARE(QList<int>({a, b, c, d}), QList<int>({1, 2, 3, 4}));
+    }) << queried("00 01 02 03 04 00 00 f5", "00 01 02 03 04 00 00 f5")
+                                         << none << noCheck;
 
-    QTest::newRow("560 81 keyboard option read")
-        << F560 << 64 << Call([](Hid_Thread &l) {
-               bus().state(0).keyboardOption = {0x21, 0x42, 0, 0};
-               uchar a = 0, b = 0;
-               l.hid560_81H_GetKeyboardoption(a, b);
-               QCOMPARE(QList<int>({a, b}), QList<int>({0x21, 0x42}));
-           })
-        << queried("81 00 00 00 00 00 00 7e", "81 21 42 00 00 00 00 1b") << none << noCheck;
-    QTest::newRow("560 82 current profile read")
-        << F560 << 64 << Call([](Hid_Thread &l) {
-               bus().state(0).currentMatrix = 3;
-               uchar p = 0;
-               l.hid560_82H_GetCurrentProfile(p);
-               QCOMPARE(p, uchar(3));
-           })
-        << queried("82 00 00 00 00 00 00 7d", "82 03 00 00 00 00 00 7a") << none << noCheck;
-    QTest::newRow("560 84 current DPI read")
-        << F560 << 64 << Call([](Hid_Thread &l) {
-               bus().state(0).currentMatrix = 1;
-               bus().state(0).profileStage[1] = 5;
-               uchar a = 1, b = 0;
-               l.hid560_84H_GetCurrentDPI(a, b);
-               QCOMPARE(QList<int>({a, b}), QList<int>({1, 5}));
-           })
-        << queried("84 01 00 00 00 00 00 7a", "84 01 05 00 00 00 00 75") << none << noCheck;
+    QTest::newRow("560 81 keyboard option read") << F560 << 64 << Call([](Hid_Thread &l) {
+        bus().state(0).keyboardOption = {0x21, 0x42, 0, 0};
+        uchar a = 0, b = 0;
+        l.hid560_81H_GetKeyboardoption(a, b);
+        QCOMPARE(QList<int>({a, b}), QList<int>({0x21, 0x42}));
+    }) << queried("81 00 00 00 00 00 00 7e", "81 21 42 00 00 00 00 1b")
+                                                 << none << noCheck;
+    QTest::newRow("560 82 current profile read") << F560 << 64 << Call([](Hid_Thread &l) {
+        bus().state(0).currentMatrix = 3;
+        uchar p = 0;
+        l.hid560_82H_GetCurrentProfile(p);
+        QCOMPARE(p, uchar(3));
+    }) << queried("82 00 00 00 00 00 00 7d", "82 03 00 00 00 00 00 7a")
+                                                 << none << noCheck;
+    QTest::newRow("560 84 current DPI read") << F560 << 64 << Call([](Hid_Thread &l) {
+        bus().state(0).currentMatrix = 1;
+        bus().state(0).profileStage[1] = 5;
+        uchar a = 1, b = 0;
+        l.hid560_84H_GetCurrentDPI(a, b);
+        QCOMPARE(QList<int>({a, b}), QList<int>({1, 5}));
+    }) << queried("84 01 00 00 00 00 00 7a", "84 01 05 00 00 00 00 75")
+                                             << none << noCheck;
     QTest::newRow("560 01 keyboard option, 8 ms after")
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_01H_SetKeyboardoption(8, 2); })
         << unpaced("01 08 02 00 00 00 00 f4") << none << noCheck;
     QTest::newRow("560 03 report rate on profiles 1 to 4")
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_03H_SetReportRate(2); })
-        << fixture::pacedTrace("03 01 02 00 00 00 00 f9") + fixture::pacedTrace("03 02 02 00 00 00 00 f8") +
-               fixture::pacedTrace("03 03 02 00 00 00 00 f7") + fixture::pacedTrace("03 04 02 00 00 00 00 f6")
+        << fixture::pacedTrace("03 01 02 00 00 00 00 f9") +
+               fixture::pacedTrace("03 02 02 00 00 00 00 f8") +
+               fixture::pacedTrace("03 03 02 00 00 00 00 f7") +
+               fixture::pacedTrace("03 04 02 00 00 00 00 f6")
         << none << Check([](Hid_Thread &, int d) {
                const std::array<uchar, 5> expected{0, 2, 2, 2, 2};
                std::array<uchar, 5> rates = bus().state(d).reportRate;
@@ -215,22 +211,25 @@ void TestCommands::everyCommand_data()
            });
     QTest::newRow("560 04 current DPI on profiles 1 to 4")
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_04H_SetCurrentDPI(3); })
-        << fixture::pacedTrace("04 01 03 00 00 00 00 f7") + fixture::pacedTrace("04 02 03 00 00 00 00 f6") +
-               fixture::pacedTrace("04 03 03 00 00 00 00 f5") + fixture::pacedTrace("04 04 03 00 00 00 00 f4")
+        << fixture::pacedTrace("04 01 03 00 00 00 00 f7") +
+               fixture::pacedTrace("04 02 03 00 00 00 00 f6") +
+               fixture::pacedTrace("04 03 03 00 00 00 00 f5") +
+               fixture::pacedTrace("04 04 03 00 00 00 00 f4")
         << none << noCheck;
     QTest::newRow("560 0D key matrix: 64 bytes padded to 128")
-        << F560 << 64
-        << Call([](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(bytes(block64), 1); })
+        << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(bytes(block64), 1); })
         << fixture::pacedTrace("0d 01 80 00 00 00 00 71", 2, 64) << block64 + QByteArray(64, 0)
         << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).keyMatrix[0].data()), 64),
+               QCOMPARE(QByteArray(
+                            reinterpret_cast<const char *>(bus().state(d).keyMatrix[0].data()), 64),
                         block64);
            });
     QTest::newRow("560 0C profile block")
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_0CH_setProfile(bytes(block128), 1); })
         << fixture::pacedTrace("0c 01 80 00 00 00 00 72", 2, 64) << block128
         << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).profile[1].data()), 128),
+               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).profile[1].data()),
+                                   128),
                         block128);
            });
     QTest::newRow("560 0C profile block over 32-byte reports")
@@ -253,8 +252,12 @@ void TestCommands::everyCommand_data()
                const auto &expected = bus().state(0).profile[4];
                QCOMPARE(buffer, QByteArray(reinterpret_cast<const char *>(expected.data()), 128));
            })
-        << QStringList{"frame 8c 04 00 00 00 00 00 6f", "reply 8c 00 00 00 00 00 00 73", "in 32",
-                       "in 32",  "in 32", "in 32"}
+        << QStringList{"frame 8c 04 00 00 00 00 00 6f",
+                       "reply 8c 00 00 00 00 00 00 73",
+                       "in 32",
+                       "in 32",
+                       "in 32",
+                       "in 32"}
         << none << noCheck;
     QTest::newRow("560 02 current profile, 8 ms after")
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_02H_SetCurrentProfile(1); })
@@ -264,8 +267,9 @@ void TestCommands::everyCommand_data()
         << F560 << 64 << Call([](Hid_Thread &l) { l.hid560_0FH_SetMacroKey(1, bytes(block128)); })
         << fixture::pacedTrace("0f 01 80 00 00 00 00 6f", 2, 64) << block128
         << Check([](Hid_Thread &, int d) {
-               QCOMPARE(QByteArray(reinterpret_cast<const char *>(bus().state(d).macro[0].data()), 128),
-                        block128);
+               QCOMPARE(
+                   QByteArray(reinterpret_cast<const char *>(bus().state(d).macro[0].data()), 128),
+                   block128);
            });
 }
 
@@ -317,31 +321,59 @@ void TestCommands::everyFailureLineWhenTheTokenIsHeld_data()
     const auto row = [](const char *slot, Call call, const char *line) {
         QTest::newRow(slot) << call << QString::fromLatin1(line);
     };
-    row("553 00", [](Hid_Thread &l) { l.hid553_00H_GetSecrecyCode(a, b, c, d); }, "cmd Failed 00");
-    row("553 83", [](Hid_Thread &l) { l.hid553_83H_GetKeyboardoption(a, b, c, d); }, "cmd Failed 83");
-    row("553 8B", [](Hid_Thread &l) { l.hid553_8BH_GetCurrentDPI(a); }, "cmd Failed 8BH");
-    row("553 03", [](Hid_Thread &l) { l.hid553_03H_SetKeyboardoption(1, 2, 3, 4); }, "cmd Failed 03");
-    row("553 04", [](Hid_Thread &l) { l.hid553_04H_SetGunData(1, 2, 3, 4); }, "cmd Failed 04");
-    row("553 01", [](Hid_Thread &l) { l.hid553_01H_SetReportRate(1); }, "cmd Failed 01");
-    row("553 0B", [](Hid_Thread &l) { l.hid553_0BH_SetCurrentDPI(1); }, "cmd Failed 0B");
-    row("553 12", [](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(buffer, 1); }, "cmd Failed 12");
-    row("553 13", [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, buffer); }, "cmd Failed 13");
-    row("553 11", [](Hid_Thread &l) { l.hid553_11H_SetDPISet(1, buffer); }, "cmd Failed 11");
-    row("553 02", [](Hid_Thread &l) { l.hid553_02H_SetCurrentKeyMatrix(1); }, "cmd Failed 02");
-    row("553 0D", [](Hid_Thread &l) { l.hid553_0DH_SetRGBLedEffect(1, 2, 3); }, "cmd Failed 0D");
-    row("553 0C", [](Hid_Thread &l) { l.hid553_0CH_SetFixLEDColor(buffer); }, "cmd Failed 0C");
-    row("553 10", [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(0, buffer); }, "cmd Failed 10");
-    row("560 81", [](Hid_Thread &l) { l.hid560_81H_GetKeyboardoption(a, b); }, "cmd Failed 81");
-    row("560 82", [](Hid_Thread &l) { l.hid560_82H_GetCurrentProfile(a); }, "cmd Failed 82");
-    row("560 84", [](Hid_Thread &l) { l.hid560_84H_GetCurrentDPI(a, b); }, "cmd Failed 84");
-    row("560 01", [](Hid_Thread &l) { l.hid560_01H_SetKeyboardoption(1, 2); }, "cmd Failed 01");
-    row("560 03", [](Hid_Thread &l) { l.hid560_03H_SetReportRate(1); }, "cmd Failed 03");
-    row("560 04", [](Hid_Thread &l) { l.hid560_04H_SetCurrentDPI(1); }, "cmd Failed 04");
-    row("560 0D", [](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(buffer, 1); }, "cmd Failed 0D");
-    row("560 0C", [](Hid_Thread &l) { l.hid560_0CH_setProfile(buffer, 1); }, "cmd Failed 0C");
-    row("560 8C", [](Hid_Thread &l) { l.hid560_8CH_readProfile(buffer, 1); }, "cmd Failed 8c");
-    row("560 02", [](Hid_Thread &l) { l.hid560_02H_SetCurrentProfile(1); }, "cmd Failed 02");
-    row("560 0F", [](Hid_Thread &l) { l.hid560_0FH_SetMacroKey(1, buffer); }, "cmd Failed 0F");
+    row(
+        "553 00", [](Hid_Thread &l) { l.hid553_00H_GetSecrecyCode(a, b, c, d); }, "cmd Failed 00");
+    row(
+        "553 83", [](Hid_Thread &l) { l.hid553_83H_GetKeyboardoption(a, b, c, d); },
+        "cmd Failed 83");
+    row(
+        "553 8B", [](Hid_Thread &l) { l.hid553_8BH_GetCurrentDPI(a); }, "cmd Failed 8BH");
+    row(
+        "553 03", [](Hid_Thread &l) { l.hid553_03H_SetKeyboardoption(1, 2, 3, 4); },
+        "cmd Failed 03");
+    row(
+        "553 04", [](Hid_Thread &l) { l.hid553_04H_SetGunData(1, 2, 3, 4); }, "cmd Failed 04");
+    row(
+        "553 01", [](Hid_Thread &l) { l.hid553_01H_SetReportRate(1); }, "cmd Failed 01");
+    row(
+        "553 0B", [](Hid_Thread &l) { l.hid553_0BH_SetCurrentDPI(1); }, "cmd Failed 0B");
+    row(
+        "553 12", [](Hid_Thread &l) { l.hid553_12H_SetKeyMatrix(buffer, 1); }, "cmd Failed 12");
+    row(
+        "553 13", [](Hid_Thread &l) { l.hid553_13H_SetMacroKey(1, buffer); }, "cmd Failed 13");
+    row(
+        "553 11", [](Hid_Thread &l) { l.hid553_11H_SetDPISet(1, buffer); }, "cmd Failed 11");
+    row(
+        "553 02", [](Hid_Thread &l) { l.hid553_02H_SetCurrentKeyMatrix(1); }, "cmd Failed 02");
+    row(
+        "553 0D", [](Hid_Thread &l) { l.hid553_0DH_SetRGBLedEffect(1, 2, 3); }, "cmd Failed 0D");
+    row(
+        "553 0C", [](Hid_Thread &l) { l.hid553_0CH_SetFixLEDColor(buffer); }, "cmd Failed 0C");
+    row(
+        "553 10", [](Hid_Thread &l) { l.hid553_10H_SetLED8StageColor(0, buffer); },
+        "cmd Failed 10");
+    row(
+        "560 81", [](Hid_Thread &l) { l.hid560_81H_GetKeyboardoption(a, b); }, "cmd Failed 81");
+    row(
+        "560 82", [](Hid_Thread &l) { l.hid560_82H_GetCurrentProfile(a); }, "cmd Failed 82");
+    row(
+        "560 84", [](Hid_Thread &l) { l.hid560_84H_GetCurrentDPI(a, b); }, "cmd Failed 84");
+    row(
+        "560 01", [](Hid_Thread &l) { l.hid560_01H_SetKeyboardoption(1, 2); }, "cmd Failed 01");
+    row(
+        "560 03", [](Hid_Thread &l) { l.hid560_03H_SetReportRate(1); }, "cmd Failed 03");
+    row(
+        "560 04", [](Hid_Thread &l) { l.hid560_04H_SetCurrentDPI(1); }, "cmd Failed 04");
+    row(
+        "560 0D", [](Hid_Thread &l) { l.hid560_0DH_SetKeyMatrix(buffer, 1); }, "cmd Failed 0D");
+    row(
+        "560 0C", [](Hid_Thread &l) { l.hid560_0CH_setProfile(buffer, 1); }, "cmd Failed 0C");
+    row(
+        "560 8C", [](Hid_Thread &l) { l.hid560_8CH_readProfile(buffer, 1); }, "cmd Failed 8c");
+    row(
+        "560 02", [](Hid_Thread &l) { l.hid560_02H_SetCurrentProfile(1); }, "cmd Failed 02");
+    row(
+        "560 0F", [](Hid_Thread &l) { l.hid560_0FH_SetMacroKey(1, buffer); }, "cmd Failed 0F");
 }
 
 void TestCommands::everyFailureLineWhenTheTokenIsHeld()
@@ -398,9 +430,9 @@ void TestCommands::encipheredCommandsReachTheMouseIntact()
 
     // The mouse deciphered the same frames a plain link would have sent, and
     // the reply came back deciphered.
-    const QStringList expected = fixture::pacedTrace("0b 03 00 00 00 00 00 f1") +
-                                 QStringList{"frame 83 00 00 00 00 00 00 7c",
-                                             "reply 83 11 22 33 44 00 00 d2"};
+    const QStringList expected =
+        fixture::pacedTrace("0b 03 00 00 00 00 00 f1") +
+        QStringList{"frame 83 00 00 00 00 00 00 7c", "reply 83 11 22 33 44 00 00 d2"};
     QCOMPARE(fixture::trace(), expected);
     QCOMPARE(QList<int>({k[0], k[1], k[2], k[3]}), QList<int>({0x11, 0x22, 0x33, 0x44}));
     // On the wire the frame was not in plain.

@@ -85,13 +85,13 @@ void TestFrame::lengthsInFramesMatchTheBlocks()
 {
     // Where a frame announces its block length in byte 2, it is the row's.
     using command::row;
-    for (auto c : {command::C553::SetKeyMatrix, command::C553::SetMacroKey,
-                   command::C553::SetDPISet}) {
+    for (auto c :
+         {command::C553::SetKeyMatrix, command::C553::SetMacroKey, command::C553::SetDPISet}) {
         const auto f = command::build(row(c), {1});
         QCOMPARE(int(f[2]), row(c).dataLength);
     }
-    for (auto c : {command::C560::SetKeyMatrix, command::C560::SetProfile,
-                   command::C560::SetMacroKey}) {
+    for (auto c :
+         {command::C560::SetKeyMatrix, command::C560::SetProfile, command::C560::SetMacroKey}) {
         const auto f = command::build(row(c), {1});
         QCOMPARE(int(f[2]), row(c).dataLength);
     }

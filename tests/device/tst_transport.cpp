@@ -95,13 +95,13 @@ void TestTransport::theInterfaceIsReopenedForEveryStep()
     QStringList t;
     for (const std::string &s : bus().trace(true))
         t << QString::fromStdString(s);
-    QCOMPARE(t, (QStringList{
-                    "open 1", "close", "open 1", "frame 12 01 40 08 00 00 00 a4", "pause 64",
-                    "pause 64", "close", "open 1", "out 33", "pause 120", "close", "open 1",
-                    "out 33", "pause 120", "pause 64", "pause 64", "close",
-                    // the query: check, send, read
-                    "open 1", "close", "open 1", "frame 8b 00 00 00 00 00 00 74", "close",
-                    "open 1", "reply 8b 01 00 00 00 00 00 73", "close"}));
+    QCOMPARE(t,
+             (QStringList{"open 1", "close", "open 1", "frame 12 01 40 08 00 00 00 a4", "pause 64",
+                          "pause 64", "close", "open 1", "out 33", "pause 120", "close", "open 1",
+                          "out 33", "pause 120", "pause 64", "pause 64", "close",
+                          // the query: check, send, read
+                          "open 1", "close", "open 1", "frame 8b 00 00 00 00 00 00 74", "close",
+                          "open 1", "reply 8b 01 00 00 00 00 00 73", "close"}));
     QCOMPARE(bus().openHandles(), 0);
 }
 
@@ -233,14 +233,30 @@ void TestTransport::misbehavingMiceNeverHangOrCrash()
         const int device = fixture::attach(link, fixture::mouse(family, 32));
         sim::Faults &f = bus().faults(device);
         switch (fault) {
-        case 0: f.silent = true; break;
-        case 1: f.garbage = true; break;
-        case 2: f.shortReports = true; break;
-        case 3: f.failFeatureOut = true; break;
-        case 4: f.failWrite = true; break;
-        case 5: f.failRead = true; break;
-        case 6: f.stall = true; break;
-        default: f.failOpens = -1; break;
+        case 0:
+            f.silent = true;
+            break;
+        case 1:
+            f.garbage = true;
+            break;
+        case 2:
+            f.shortReports = true;
+            break;
+        case 3:
+            f.failFeatureOut = true;
+            break;
+        case 4:
+            f.failWrite = true;
+            break;
+        case 5:
+            f.failRead = true;
+            break;
+        case 6:
+            f.stall = true;
+            break;
+        default:
+            f.failOpens = -1;
+            break;
         }
 
         QVERIFY(!link.chkDeviceIsEnCode(0) || fault == 4 || fault == 5 || fault == 6);
@@ -259,7 +275,8 @@ void TestTransport::misbehavingMiceNeverHangOrCrash()
             link.hid560_84H_GetCurrentDPI(a, b);
             link.hid560_8CH_readProfile(block, 1);
             // Whatever went wrong, a partial or padded read never lands in the block.
-            const bool untouched = std::all_of(block, block + 128, [](uchar x) { return x == 0x44; });
+            const bool untouched =
+                std::all_of(block, block + 128, [](uchar x) { return x == 0x44; });
             const bool exact = std::memcmp(block, bus().state(device).profile[1].data(), 128) == 0;
             QVERIFY(untouched || exact);
         }
@@ -359,12 +376,22 @@ void TestTransport::handshakeFails()
     const bool encode = fault == 0 || fault == 3 || fault == 5;
     const int device = fixture::attach(link, fixture::mouse(Family::F553, 32, encode, "417093"));
     switch (fault) {
-    case 0: link.deviceList[0].sCode = QStringLiteral("417094"); break;
-    case 1: bus().faults(device).silent = true; break;
+    case 0:
+        link.deviceList[0].sCode = QStringLiteral("417094");
+        break;
+    case 1:
+        bus().faults(device).silent = true;
+        break;
     case 2:
-    case 3: bus().faults(device).wrongHandshake = true; break;
-    case 4: bus().faults(device).garbage = true; break;
-    case 5: link.deviceList[0].isEncode = false; break;
+    case 3:
+        bus().faults(device).wrongHandshake = true;
+        break;
+    case 4:
+        bus().faults(device).garbage = true;
+        break;
+    case 5:
+        link.deviceList[0].isEncode = false;
+        break;
     }
     for (int i = 0; i < 10; ++i)
         QVERIFY(!link.chkDeviceIsEnCode(0));

@@ -30,7 +30,8 @@ void TestVirtualMouse::enumerationShowsThreeInterfacesWithTheirUsages()
     for (hid_device_info *i = all; i; i = i->next)
         usages << qMakePair(int(i->usage_page), int(i->usage));
     hid_free_enumeration(all);
-    QCOMPARE(usages, (QList<QPair<int, int>>{{0x0001, 0x0002}, {0xff00, 0xff00}, {0xff01, 0xff01}}));
+    QCOMPARE(usages,
+             (QList<QPair<int, int>>{{0x0001, 0x0002}, {0xff00, 0xff00}, {0xff01, 0xff01}}));
     QVERIFY(hid_enumerate(0x04d9, 0x0001) == nullptr);
 }
 

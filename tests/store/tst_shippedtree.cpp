@@ -1,0 +1,197 @@
+// The shipped data tree loads through the stores and is complete and
+// consistent: the catalogue the screens expect, and a device table that
+// matches the virtual mouse.
+#include "LinkFixture.h"
+#include "StoreFixture.h"
+#include "device/DeviceTable.h"
+#include "store/AppConfigStore.h"
+#include "store/GunDataStore.h"
+#include "store/LanguageStore.h"
+#include "store/NameListStore.h"
+#include "store/ProfileStore.h"
+
+#include <QSet>
+#include <QTest>
+
+class TestShippedTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void configurationAndItsFactoryCopyAreIdentical();
+    void theDeviceTableFindsTheVirtualMouse();
+    void everyProfileHoldsTheWholeCatalogue();
+    void firmwareRowsAreTheTranslatedScreenRows();
+    void gunTableAndNameLists();
+    void languagesHoldTheNoticesAndTheKeyNames();
+    void theIconIsAnIcon();
+};
+
+void TestShippedTree::configurationAndItsFactoryCopyAreIdentical()
+{
+    ModulesCopy m;
+    AppConfigStore config(m.root());
+    QCOMPARE(ModulesCopy::read(config.filePath()), ModulesCopy::read(config.factoryFilePath()));
+    for (const char *key :
+         {"common/name", "common/language", "common/url", "mouse/icType", "mouse/keyCount",
+          "mouse/profileNo", "mouse/selectGun", "mouse/minDPI", "mouse/maxDPI", "mouse/sensorType",
+          "mouse/dpiBase", "mouse/isGun", "mouse/isColorful", "mouse/is55328", "mouse/is571"})
+        QVERIFY2(config.getGlobalData(QString::fromLatin1(key)).isValid(), key);
+    QCOMPARE(config.getGlobalData(QStringLiteral("mouse/selectGun")).toStringList().size(), 3);
+    QVERIFY(
+        QFile::exists(m.path(QStringLiteral("i18n/") +
+                             config.getGlobalData(QStringLiteral("common/language")).toString() +
+                             QStringLiteral(".ini"))));
+    const int profileNo = config.getGlobalData(QStringLiteral("mouse/profileNo")).toInt();
+    QVERIFY(profileNo >= 0 && profileNo < ProfileStore::kScreenProfileCount);
+}
+
+void TestShippedTree::theDeviceTableFindsTheVirtualMouse()
+{
+    fixture::resetBus();
+    fixture::bus().plug(sim::MouseConfig{}); // the virtual mouse as preloaded by default
+    ModulesCopy m;
+    QList<DeviceEntry> table = deviceTable::read(AppConfigStore(m.root()).filePath());
+    QVERIFY(!table.isEmpty());
+    Hid_Thread link;
+    link.deviceList = table;
+    deviceTable::locateInterfaces(link.deviceList[0]);
+    QVERIFY(!link.deviceList[0].commandPath.isEmpty());
+    QVERIFY(!link.deviceList[0].eventPath.isEmpty());
+    QVERIFY(link.chkDeviceIsEnCode(0));
+}
+
+void TestShippedTree::everyProfileHoldsTheWholeCatalogue()
+{
+    ModulesCopy m;
+    ProfileStore profiles(m.root());
+    AppConfigStore config(m.root());
+    const int minDpi = config.getGlobalData(QStringLiteral("mouse/minDPI")).toInt();
+    const int maxDpi = config.getGlobalData(QStringLiteral("mouse/maxDPI")).toInt();
+    for (int p = -1; p < ProfileStore::kProfileCount; ++p) {
+        const bool isDefault = p < 0;
+        profiles.currentProfile = std::max(p, 0);
+        const auto list = [&](const QString &key) { return profiles.getDataList(key, isDefault); };
+        const auto value = [&](const QString &key) { return profiles.getData(key, isDefault); };
+        for (int k = 0; k < 16; ++k) {
+            QCOMPARE(list(QStringLiteral("mouseKeyMatrix/%1").arg(k)).size(), 4);
+            QCOMPARE(list(QStringLiteral("mouseFwKeyMatrix/%1").arg(k)).size(), 4);
+        }
+        const QVariantList dpi = list(QStringLiteral("mouse/dpiValueArray"));
+        QCOMPARE(dpi.size(), 8);
+        for (const QVariant &v : dpi)
+            QVERIFY(v.toInt() >= minDpi && v.toInt() <= maxDpi);
+        const int stages = value(QStringLiteral("mouse/dpiCount")).toInt();
+        const int enabled = value(QStringLiteral("mouse/currentDpiCount")).toInt();
+        QVERIFY(stages >= 1 && stages <= 8 && enabled >= 1 && enabled <= stages);
+        const int rate = value(QStringLiteral("mouse/reportRate")).toInt();
+        QVERIFY(rate >= 0 && rate <= 3);
+        QCOMPARE(list(QStringLiteral("mouse/lightValue")).size(), 3);
+        const QVariantList colours = list(QStringLiteral("mouse/colorValue"));
+        QCOMPARE(colours.size(), 36);
+        for (const QVariant &c : colours)
+            QVERIFY(c.toInt() >= 0 && c.toInt() <= 255);
+        QCOMPARE(list(QStringLiteral("mouse/fixColor")).size(), 3);
+        const int mouseRate = value(QStringLiteral("mouse/mouseRate")).toInt();
+        const int doubleRate = value(QStringLiteral("mouse/doubleRate")).toInt();
+        QVERIFY(mouseRate >= 3 && mouseRate <= 337 && doubleRate >= 3 && doubleRate <= 337);
+        QVERIFY(value(QStringLiteral("mouse/scrollRate")).isValid());
+    }
+}
+
+void TestShippedTree::firmwareRowsAreTheTranslatedScreenRows()
+{
+    // The screens' initial buttons in their key-code form, and the device form
+    // the firmware rows must hold for them.
+    ModulesCopy m;
+    ProfileStore profiles(m.root());
+    const QList<QList<int>> screen = {{0, 0, 0xF0, 0}, {0, 0, 0xF1, 0},   {0, 0, 0xF2, 0},
+                                      {0, 0, 0xF4, 0}, {0, 0, 0xF3, 0},   {5, 0, 1, 0},
+                                      {5, 0, 2, 0},    {0, 0xF0, 0x1E, 2}};
+    const QList<QList<int>> device = {
+        {1, 0, 0xF0, 0}, {1, 0, 0xF1, 0}, {1, 0, 0xF2, 0}, {1, 0, 0xF4, 0}, {1, 0, 0xF3, 0},
+        {7, 0, 1, 0},    {7, 0, 2, 0},    {5, 0, 3, 0},    {0x0B, 0, 0, 0}, {0x0C, 0, 0, 0}};
+    const auto ints = [](const QVariantList &l) {
+        QList<int> out;
+        for (const QVariant &v : l)
+            out << v.toInt();
+        return out;
+    };
+    for (int k = 0; k < screen.size(); ++k)
+        QCOMPARE(ints(profiles.getDataList(QStringLiteral("mouseKeyMatrix/%1").arg(k), true)),
+                 screen[k]);
+    for (int k = 0; k < device.size(); ++k)
+        QCOMPARE(ints(profiles.getDataList(QStringLiteral("mouseFwKeyMatrix/%1").arg(k), true)),
+                 device[k]);
+    QCOMPARE(ints(profiles.getDataList(QStringLiteral("mouseKeyMatrix/14"), true)),
+             (QList<int>{0xFF, 0, 1, 0}));
+    QCOMPARE(ints(profiles.getDataList(QStringLiteral("mouseFwKeyMatrix/15"), true)),
+             (QList<int>{4, 0, 2, 0}));
+}
+
+void TestShippedTree::gunTableAndNameLists()
+{
+    ModulesCopy m;
+    ProfileStore profiles(m.root());
+    GunDataStore guns(profiles, m.root());
+    NameListStore names(m.root());
+    QCOMPARE(guns.getGunDataKey().size(), 6);
+    const QVariantList gunNames = names.getNameList(NameListStore::Gun);
+    QCOMPARE(gunNames.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const QVariantList entry = guns.getGunData(QString::number(i));
+        QCOMPARE(entry.size(), GunDataStore::kFieldCount);
+        QCOMPARE(entry[0], gunNames[i]);
+        const int period = entry[2].toInt();
+        QVERIFY(period >= 5 && period <= 91);
+        QVERIFY(entry[3].toInt() >= 0 && entry[3].toInt() <= 64);
+        QVERIFY(entry[4].toInt() >= 0 && entry[4].toInt() <= 64);
+    }
+    const QStringList profileNames =
+        NameListStore::withoutSentinel(names.getNameList(NameListStore::Profile));
+    QCOMPARE(profileNames.size(), 1);
+    QVERIFY(profileNames[0].back().isDigit());
+}
+
+void TestShippedTree::languagesHoldTheNoticesAndTheKeyNames()
+{
+    ModulesCopy m;
+    LanguageStore lang(m.root());
+    for (const char *code : {"English", "ChineseSimplified"}) {
+        const QString c = QString::fromLatin1(code);
+        QCOMPARE(lang.getLangStrings(QStringLiteral("other"), c).size(), 8);
+        const QStringList keys = lang.getLangStrings(QStringLiteral("keyCode"), c);
+        QCOMPARE(keys.size(), 133);
+        for (const QString &k : keys)
+            QVERIFY2(!k.isEmpty(), code);
+    }
+    const QStringList en =
+        lang.getLangStrings(QStringLiteral("keyCode"), QStringLiteral("English"));
+    // Spot checks across the table, including names the INI format must quote.
+    QCOMPARE(en[0], QStringLiteral("A"));
+    QCOMPARE(en[36], QStringLiteral("Enter"));
+    QCOMPARE(en[42], QStringLiteral("="));
+    QCOMPARE(en[45], QStringLiteral("\\"));
+    QCOMPARE(en[46], QStringLiteral("\\"));
+    QCOMPARE(en[47], QStringLiteral(";"));
+    QCOMPARE(en[50], QStringLiteral(","));
+    QCOMPARE(en[114], QStringLiteral("Intl2"));
+    QCOMPARE(en[115], QStringLiteral("Intl2"));
+    QCOMPARE(en[116], QStringLiteral("Intl4"));
+    QCOMPARE(en[120], QStringLiteral("LCtrl"));
+    QCOMPARE(en[130], QStringLiteral("MS-M"));
+    QCOMPARE(en[132], QStringLiteral("MS-B5"));
+}
+
+void TestShippedTree::theIconIsAnIcon()
+{
+    ModulesCopy m;
+    QFile ico(m.path(QStringLiteral("img/logo.ico")));
+    QVERIFY(ico.open(QIODevice::ReadOnly));
+    const QByteArray header = ico.read(6);
+    QCOMPARE(header.left(4), QByteArray("\0\0\1\0", 4)); // ICO, type icon
+    QVERIFY(uchar(header[4]) >= 1);
+}
+
+QTEST_GUILESS_MAIN(TestShippedTree)
+#include "tst_shippedtree.moc"
