@@ -23,6 +23,8 @@ Hid_Thread::Hid_Thread() = default;
 
 Hid_Thread::~Hid_Thread()
 {
+    stopListener();
+    waitForListener();
     closeCommandInterface();
     closeEventInterface();
 }

@@ -2,14 +2,13 @@
 
 #include "CommandTable.h"
 #include "DeviceEntry.h"
+#include "DeviceEvents.h"
 
 #include <QFuture>
 #include <QList>
 #include <QThread>
 #include <atomic>
 #include <hidapi/hidapi.h>
-
-class Widget;
 
 // The device link: the one object that talks to the mouse. It derives from
 // QThread for the object model only and is never started: every exchange runs
@@ -43,7 +42,17 @@ public:
     void closeEventInterface();
     void pause128();
 
-    Widget *owner = nullptr;
+    // The event listener: one loop on the global thread pool reading the
+    // event interface. startListener first ends a running loop and waits for
+    // it, so two loops never run at once.
+    void startListener(unsigned int index);
+    void stopListener();
+    void listenLoop(unsigned int index);
+    // Blocks until a loop that was asked to stop has returned.
+    void waitForListener();
+    static constexpr int kEventReadTimeoutMs = 500;
+
+    DeviceEvents *owner = nullptr; // the host window
     QList<DeviceEntry> deviceList;
     int deviceIndex = 1;
     hid_device *commandHandle = nullptr;

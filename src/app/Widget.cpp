@@ -1,0 +1,192 @@
+#include "Widget.h"
+
+#include "DeviceChangeMonitor.h"
+#include "UserEvent.h"
+#include "device/DeviceTable.h"
+#include "store/DpiSwitchText.h"
+#include "view/Ui_Controler.h"
+#include "view/myQQuickView.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLoggingCategory>
+#include <QMenu>
+
+Q_LOGGING_CATEGORY(lcApp, "talon.app")
+
+bool Widget::deviceConnected = false;
+
+const char *const Widget::kTrayStyleSheet =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, "
+    "40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+namespace {
+const char kConfigFile[] = "./modules/setting/apConfig.bin";
+}
+
+Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowFlags())
+{
+    link.owner = this;
+
+    controller = new Ui_Controler;
+    controller->setupUi(this, link, scene.isEmpty() ? Ui_Controler::defaultScene() : scene);
+    link.setModel(view()->icType, view()->isGun);
+
+    timer.setInterval(kPollIntervalMs);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &Widget::checkDevice);
+
+    setUpTrayIcon();
+
+    monitor = new DeviceChangeMonitor(this);
+    connect(monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
+}
+
+Widget::~Widget()
+{
+    link.stopListener();
+    link.waitForListener();
+    controller->deleteLater();
+}
+
+myQQuickView *Widget::view() const
+{
+    return controller->quickView();
+}
+
+void Widget::setUpTrayIcon()
+{
+    trayIcon = new QSystemTrayIcon(this);
+    auto *quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    auto *menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kTrayStyleSheet));
+    trayIcon->setContextMenu(menu);
+    trayIcon->setToolTip(QStringLiteral("KESTREL TALON MOUSE X420"));
+    trayIcon->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    trayIcon->setVisible(true);
+}
+
+void Widget::showNotice(const QString &title, const QString &text)
+{
+    qCDebug(lcApp).noquote() << "notice:" << title << "|" << text;
+    trayIcon->showMessage(title, text, QSystemTrayIcon::Information, kNoticeMs);
+}
+
+void Widget::checkDevice()
+{
+    // A loop that has just ended must be gone before its table is replaced.
+    link.waitForListener();
+
+    QList<DeviceEntry> table = deviceTable::read(QString::fromLatin1(kConfigFile));
+    for (DeviceEntry &e : table)
+        deviceTable::locateInterfaces(e);
+    link.deviceList = table;
+
+    for (int i = 0; i < link.deviceList.size(); ++i) {
+        if (link.deviceList[i].commandPath.isEmpty())
+            continue;
+        if (link.chkDeviceIsEnCode(i)) {
+            connectDevice();
+            return;
+        }
+    }
+
+    qDebug("Device DisConnect");
+    deviceConnected = false;
+    setVisible(false);
+}
+
+void Widget::connectDevice()
+{
+    qDebug("Device Connect");
+    view()->clearHidBusy();
+    deviceConnected = true;
+    showNotice(QStringLiteral("Info"), QStringLiteral("Detect Device"));
+    link.startListener(unsigned(link.deviceIndex));
+    if (view()->icType == QLatin1String("560")) {
+        const unsigned reads = view()->isGun ? BoardProfiles::kCount : 2;
+        for (unsigned p = 0; p < reads; ++p)
+            view()->mouseReadProfile(p);
+    }
+    view()->setEnabled(true);
+    postStartUI();
+}
+
+void Widget::postStartUI()
+{
+    view()->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kStartUI));
+}
+
+void Widget::customEvent(QEvent *event)
+{
+    if (event->type() == QEvent::User &&
+        static_cast<UserEvent *>(event)->code() == UserEvent::kStartUI)
+        view()->runUI();
+}
+
+void Widget::deviceChanged()
+{
+    if (!link.isListening)
+        timer.start();
+}
+
+void Widget::dpiStageSwitched(int stage)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, stage] {
+            view()->setCurrentDPI(stage);
+            const int index = stage >= 1 && stage <= 7 ? stage - 1 : 7;
+            showNotice(QStringLiteral("Info"), dpiSwitchText::text(index) + QLatin1Char(' '));
+        },
+        Qt::QueuedConnection);
+}
+
+void Widget::eventInterfaceGone()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { view()->setEnabled(false); }, Qt::QueuedConnection);
+}
+
+void Widget::exitSYS()
+{
+    link.stopListener();
+    QCoreApplication::exit(0);
+}
+
+void Widget::receiveMessage(QString)
+{
+    requestRestore();
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        requestRestore();
+}
+
+void Widget::requestRestore()
+{
+    if (deviceConnected)
+        QMetaObject::invokeMethod(this, &Widget::restoreWindow, Qt::QueuedConnection);
+}
+
+void Widget::restoreWindow()
+{
+    setVisible(true);
+    showNormal();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "device/DeviceEvents.h"
+#include "device/Hid_Thread.h"
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+class Ui_Controler;
+class myQQuickView;
+class DeviceChangeMonitor;
+
+// The program's one top-level window: the frameless, translucent host of the
+// QML view. It owns the device link, the tray icon and the poll timer that
+// re-runs the device check after a device change.
+class Widget : public QWidget, public DeviceEvents
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPollIntervalMs = 2048;
+    static constexpr int kNoticeMs = 10000;
+    static const char *const kTrayStyleSheet;
+
+    explicit Widget(QWidget *parent = nullptr, const QUrl &scene = QUrl());
+    ~Widget() override;
+
+    // Process-wide: a device answered the last check.
+    static bool deviceConnected;
+
+    myQQuickView *view() const;
+    Hid_Thread &deviceLink() { return link; }
+    QSystemTrayIcon *tray() const { return trayIcon; }
+    QTimer &pollTimer() { return timer; }
+
+    // Runs QML initUI, then (from a posted event) QML run.
+    void postStartUI();
+    // A device arrived or left: re-check 2048 ms after the last change,
+    // unless the listener is watching the connected mouse.
+    void deviceChanged();
+    // A tray balloon; also written to the "talon.app" log for diagnostics.
+    void showNotice(const QString &title, const QString &text);
+
+    // From the listener's thread.
+    void dpiStageSwitched(int stage) override;
+    void eventInterfaceGone() override;
+
+public slots:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void checkDevice();
+    void exitSYS();
+    void receiveMessage(QString message);
+
+protected:
+    void customEvent(QEvent *event) override;
+
+private:
+    void connectDevice();
+    void requestRestore();
+    void restoreWindow();
+    void setUpTrayIcon();
+
+    QTimer timer;
+    Ui_Controler *controller = nullptr;
+    Hid_Thread link;
+    QSystemTrayIcon *trayIcon = nullptr;
+    DeviceChangeMonitor *monitor = nullptr;
+};

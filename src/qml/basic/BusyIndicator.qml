@@ -1,0 +1,41 @@
+import QtQuick
+
+// "LOADING ......" pulsing while the back end works and input is blocked.
+Item {
+    id: busy
+    property bool isBusy: false
+    property color textColor: "#ffffff"
+    property int textSize: 12
+    property string textFamily: ""
+
+    function setBusy(_isBusy) {
+        isBusy = _isBusy
+    }
+
+    width: label.implicitWidth + 48
+    height: 40
+    visible: isBusy
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 6
+        color: "#cc1a1a1a"
+        border.color: "#3c3c3c"
+    }
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        text: qsTr("LOADING ......")
+        color: busy.textColor
+        font.pixelSize: busy.textSize
+        font.family: busy.textFamily
+
+        SequentialAnimation on opacity {
+            running: busy.isBusy
+            loops: Animation.Infinite
+            NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
+            NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
+        }
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+
+class QWidget;
+class Hid_Thread;
+class myQQuickView;
+
+// The window controller: prepares the frameless host window, creates the view
+// and loads the scene, and offers QML (as `ui_Ctl`) the window operations.
+class Ui_Controler : public QObject
+{
+    Q_OBJECT
+
+public:
+    static QUrl defaultScene() { return QUrl(QStringLiteral("qrc:modules/qml/main.qml")); }
+
+    Ui_Controler() = default;
+
+    void setupUi(QWidget *hostWidget, Hid_Thread &link, const QUrl &scene = defaultScene());
+    myQQuickView *quickView() const { return view; }
+
+public slots:
+    void onMinimize();
+    void onClose();
+    void onXChanged(int x);
+    void onYChanged(int y);
+    void setBusy(int busyTime);
+    void setBusy();
+
+private:
+    QWidget *host = nullptr;
+    myQQuickView *view = nullptr;
+};

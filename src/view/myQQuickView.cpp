@@ -1,0 +1,96 @@
+#include "myQQuickView.h"
+
+#include "QmlCall.h"
+#include "device/Hid_Thread.h"
+
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcStartup, "talon.startup", QtWarningMsg)
+
+myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &modulesRoot)
+    : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
+      names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
+      languages(modulesRoot), board(link)
+{
+    isColorful = getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
+    isGun = getGlobalData(QStringLiteral("mouse/isGun")).toBool();
+    icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
+    is55328 = getGlobalData(QStringLiteral("mouse/is55328")).toBool();
+    is571 = getGlobalData(QStringLiteral("mouse/is571")).toBool();
+}
+
+myQQuickView::~myQQuickView() = default;
+
+void myQQuickView::focusInEvent(QFocusEvent *event)
+{
+    repaint();
+    event->accept();
+}
+
+void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
+{
+    callQml(rootObject(), "detectKeyboard", Qt::QueuedConnection, isDown, int(usbCode));
+}
+
+void myQQuickView::detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y)
+{
+    callQml(rootObject(), "detectMouse", Qt::QueuedConnection, isDown, unsigned(zarnCode), x, y);
+}
+
+void myQQuickView::clearHidBusy()
+{
+    hid->hidIdle = true;
+}
+
+void myQQuickView::initUI()
+{
+    qCDebug(lcStartup, "initUI");
+    callQml(rootObject(), "initUI", Qt::QueuedConnection);
+}
+
+void myQQuickView::runUI()
+{
+    callQml(rootObject(), "run", Qt::QueuedConnection);
+}
+
+void myQQuickView::openUpdateExe() {}
+
+void myQQuickView::setBusy(int busyTime)
+{
+    callQml(rootObject(), "setProtectUI", Qt::DirectConnection, busyTime);
+}
+
+void myQQuickView::setCurrentDPI(int dpiValue)
+{
+    callQml(rootObject(), "setCurrentDPI", Qt::DirectConnection, dpiValue);
+}
+
+void myQQuickView::setCurrentProfile(int profile)
+{
+    profiles.currentProfile = profile;
+}
+
+void myQQuickView::mouseSetProfile(uint profileNo)
+{
+    board.mouseSetProfile(profileNo);
+}
+
+void myQQuickView::mouseReadProfile(uint profileNo)
+{
+    board.mouseReadProfile(profileNo);
+}
+
+QVariant myQQuickView::mouseReadCurrentProfile()
+{
+    return board.mouseReadCurrentProfile();
+}
+
+QString myQQuickView::pickFile(bool save, const QString &filter)
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return save ? QFileDialog::getSaveFileName(this, tr("Save File"), desktop, filter)
+                : QFileDialog::getOpenFileName(this, tr("Open File"), desktop, filter);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "features/BoardProfiles.h"
+#include "store/AppConfigStore.h"
+#include "store/GunDataStore.h"
+#include "store/LanguageStore.h"
+#include "store/MacroLibrary.h"
+#include "store/NameListStore.h"
+#include "store/ProfileStore.h"
+
+#include <QQuickWidget>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+class Hid_Thread;
+
+// The QML host view: the object QML reaches as `ui_View`. Its slots are thin:
+// they convert QML's variants and forward to the stores and feature classes.
+class myQQuickView : public QQuickWidget
+{
+    Q_OBJECT
+
+public:
+    explicit myQQuickView(QWidget *parent, Hid_Thread &link,
+                          const QString &modulesRoot = QStringLiteral("./modules"));
+    ~myQQuickView() override;
+
+    // Read once from the configuration; the device operations use these
+    // copies for the whole run.
+    bool isColorful = false;
+    bool isGun = false;
+    QString icType;
+    bool is55328 = false;
+    bool is571 = false;
+
+    Hid_Thread *hid;
+
+    // Calls into the QML root item from the input capture.
+    void detectKeyboard(bool isDown, unsigned char usbCode);
+    void detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y);
+
+    ProfileStore &profileStore() { return profiles; }
+    BoardProfiles &boardProfiles() { return board; }
+
+public slots:
+    void clearHidBusy();
+    void initUI();
+    void runUI();
+    void resetApconfig();
+    bool loadMacroFile(QVariant macroFileName);
+    void saveMacroFile(QVariant macroFileName);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    QStringList getLangStrings(QString typeStr, QString langCode);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
+    void deleteMacroUpdateProfile(QVariant macroName);
+    QVariant deleteMacroIni(QVariant name);
+    QVariantList getNameList(QVariant type);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QStringList loadMacroIni(QVariant name);
+    void mouseSaveGundata(QVariant index, QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QStringList getGunDataKey();
+    QVariant getXYSensitive(QVariant index);
+    QVariant getselectGun(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    void setSelectGun(QVariant index, QVariant xyData);
+    void setCurrentProfile(int profile);
+    void mouseSetProfile(uint profileNo);
+    void mouseReadProfile(uint profileNo);
+    QVariant mouseReadCurrentProfile();
+    void openUpdateExe();
+    QVariant getData(QVariant key, bool isRecovery);
+    QVariant getGlobalData(QVariant key);
+    QVariantList getDataList(QVariant key, bool isRecovery);
+    void setData(QVariant key, QVariant data);
+    void setGlobalData(QVariant key, QVariant tmpdata);
+    void setDataList(QVariant key, QVariantList datalist);
+    void setBusy(int busyTime);
+    void setCurrentDPI(int dpiValue);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    QString pickFile(bool save, const QString &filter);
+
+    AppConfigStore config;
+    ProfileStore profiles;
+    NameListStore names;
+    MacroLibrary macros;
+    GunDataStore guns;
+    LanguageStore languages;
+    BoardProfiles board;
+};
