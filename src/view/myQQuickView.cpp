@@ -13,13 +13,26 @@ Q_LOGGING_CATEGORY(lcStartup, "talon.startup", QtWarningMsg)
 myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &modulesRoot)
     : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
       names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
-      languages(modulesRoot), board(link)
+      languages(modulesRoot), board(link), family(DeviceFamily::create(link, board, readModel(config))),
+      buttons(*family, profiles), settings(*family)
 {
-    isColorful = getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
-    isGun = getGlobalData(QStringLiteral("mouse/isGun")).toBool();
-    icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
-    is55328 = getGlobalData(QStringLiteral("mouse/is55328")).toBool();
-    is571 = getGlobalData(QStringLiteral("mouse/is571")).toBool();
+    const ModelFlags &m = family->model();
+    isColorful = m.isColorful;
+    isGun = m.isGun;
+    icType = m.icType;
+    is55328 = m.is55328;
+    is571 = m.is571;
+}
+
+ModelFlags myQQuickView::readModel(const AppConfigStore &config)
+{
+    ModelFlags m;
+    m.isColorful = config.getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
+    m.isGun = config.getGlobalData(QStringLiteral("mouse/isGun")).toBool();
+    m.icType = config.getGlobalData(QStringLiteral("mouse/icType")).toString();
+    m.is55328 = config.getGlobalData(QStringLiteral("mouse/is55328")).toBool();
+    m.is571 = config.getGlobalData(QStringLiteral("mouse/is571")).toBool();
+    return m;
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "features/BoardProfiles.h"
+#include "features/ButtonAssignment.h"
+#include "features/DeviceFamily.h"
+#include "features/DeviceSettings.h"
 #include "store/AppConfigStore.h"
 #include "store/GunDataStore.h"
 #include "store/LanguageStore.h"
@@ -41,6 +44,7 @@ public:
     void detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y);
 
     ProfileStore &profileStore() { return profiles; }
+    DeviceFamily &deviceFamily() { return *family; }
     BoardProfiles &boardProfiles() { return board; }
 
 public slots:
@@ -62,8 +66,10 @@ public slots:
     QVariant deleteMacroIni(QVariant name);
     QVariantList getNameList(QVariant type);
     QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QVariant mouseSendMacroData(QVariantList macroData, QVariant macroIndex);
     QStringList loadMacroIni(QVariant name);
     void mouseSaveGundata(QVariant index, QVariantList src6);
+    void mouseSendGundata(int slot, QVariantList values);
     void modifyGundata(QVariant modifyType, QVariantList src6);
     QVariantList getGunData(QVariant name);
     QStringList getGunDataKey();
@@ -72,9 +78,22 @@ public slots:
     void setXYSensitive(QVariant index, QVariant xyData);
     void setSelectGun(QVariant index, QVariant xyData);
     void setCurrentProfile(int profile);
+    void mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void mouseSetReportRate(uchar rate);
+    void mouseSetCurrentDPI(uchar currentDPI);
+    void mouseResetKeyMatrix();
+    QVariant mouseGetCurrentDPI();
+    void mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVariantList otherParam);
+    void mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray);
+    void mouseSetRGBEffect(uchar effect, uchar option1, uchar option2);
+    void mouseSetRGBColor(uchar type, QVariantList src24);
+    void mouseSetFixColor(QVariantList src3);
     void mouseSetProfile(uint profileNo);
     void mouseReadProfile(uint profileNo);
     QVariant mouseReadCurrentProfile();
+    void mouseSwitchKeyMatrix(int indexNo);
+    QVariantList GetKeyboardoption();
+    QVariantList mouseGetKeydefine(QVariant index, bool isRecovery);
     void openUpdateExe();
     QVariant getData(QVariant key, bool isRecovery);
     QVariant getGlobalData(QVariant key);
@@ -84,11 +103,15 @@ public slots:
     void setDataList(QVariant key, QVariantList datalist);
     void setBusy(int busyTime);
     void setCurrentDPI(int dpiValue);
+    // The macro screen's encoder: library entries ("type,info") and the
+    // repeat count as the mouse's block, key names in the current language.
+    QVariantList encodeMacroData(QStringList macroList, QVariant repeat);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    static ModelFlags readModel(const AppConfigStore &config);
     QString pickFile(bool save, const QString &filter);
 
     AppConfigStore config;
@@ -98,4 +121,7 @@ private:
     GunDataStore guns;
     LanguageStore languages;
     BoardProfiles board;
+    std::unique_ptr<DeviceFamily> family;
+    ButtonAssignment buttons;
+    DeviceSettings settings;
 };
