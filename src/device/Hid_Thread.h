@@ -46,6 +46,8 @@ public:
     // event interface. startListener first ends a running loop and waits for
     // it, so two loops never run at once.
     void startListener(unsigned int index);
+    // Sets the keyboard-option bits that make the mouse report stage switches.
+    void enableStageReports();
     void stopListener();
     void listenLoop(unsigned int index);
     // Blocks until a loop that was asked to stop has returned.

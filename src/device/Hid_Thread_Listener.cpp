@@ -16,10 +16,16 @@ void Hid_Thread::startListener(unsigned int index)
 {
     stopListener();
     waitForListener();
+    enableStageReports();
+    isListening = true;
+    listenerFuture = QtConcurrent::run([this, index] { listenLoop(index); });
+}
 
-    // The mouse reports stage switches only with these option bits set. The
-    // option is written back only when it was read: a failed read must not
-    // overwrite the mouse's other option bits with zeros.
+// The mouse reports stage switches only with these option bits set. The
+// option is written back only when it was read: a failed read must not
+// overwrite the mouse's other option bits with zeros.
+void Hid_Thread::enableStageReports()
+{
     if (is560()) {
         uchar b1 = 0, b2 = 0;
         if (query(command::row(command::C560::GetKeyboardoption), {}, {&b1, &b2}, false))
@@ -29,9 +35,6 @@ void Hid_Thread::startListener(unsigned int index)
         if (query(command::row(command::C553::GetKeyboardoption), {}, {&b1, &b2, &b3, &b4}, false))
             hid553_03H_SetKeyboardoption(b1, b2, b3, uchar(b4 | kListening553));
     }
-
-    isListening = true;
-    listenerFuture = QtConcurrent::run([this, index] { listenLoop(index); });
 }
 
 void Hid_Thread::stopListener()

@@ -68,8 +68,8 @@ KeyMatrix ButtonAssignment::firmwareMatrix() const
     for (int k = 0; k < kButtonCount; ++k) {
         const QVariantList row = profiles.getDataList(kFirmwareMatrix + QString::number(k), false);
         setEntry(m, k,
-                 {variantBytes::byteAt(row, 0), variantBytes::byteAt(row, 1), variantBytes::byteAt(row, 2),
-                  variantBytes::byteAt(row, 3)});
+                 {variantBytes::byteAt(row, 0), variantBytes::byteAt(row, 1),
+                  variantBytes::byteAt(row, 2), variantBytes::byteAt(row, 3)});
     }
     return m;
 }

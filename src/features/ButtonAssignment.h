@@ -14,9 +14,13 @@ class ProfileStore;
 class ButtonAssignment
 {
 public:
-    ButtonAssignment(DeviceFamily &family, ProfileStore &profiles) : family(family), profiles(profiles) {}
+    ButtonAssignment(DeviceFamily &family, ProfileStore &profiles)
+        : family(family), profiles(profiles)
+    {
+    }
 
-    void mouseSetKeyMatrix(const QVariantList &src64, bool isSendData, const QVariantList &otherParam);
+    void mouseSetKeyMatrix(const QVariantList &src64, bool isSendData,
+                           const QVariantList &otherParam);
     void mouseResetKeyMatrix();
     void mouseSwitchKeyMatrix(int indexNo);
     QVariantList mouseGetKeydefine(const QVariant &index, bool isRecovery) const;

@@ -30,7 +30,8 @@ public:
     virtual void selectKeyMatrix(int indexNo) = 0; // one-based matrix number
     // Writes the cycle of one gun button into the user block and the three
     // gun blocks; count is the button's slot count.
-    virtual void applyGunCycle(int button, int count, KeyMatrix &user, std::array<KeyMatrix, 3> &gun) = 0;
+    virtual void applyGunCycle(int button, int count, KeyMatrix &user,
+                               std::array<KeyMatrix, 3> &gun) = 0;
     virtual void sendGunMatrices(KeyMatrix &user, std::array<KeyMatrix, 3> &gun) = 0;
 
     // DPI, report rate, keyboard option.
@@ -38,7 +39,8 @@ public:
     virtual void setCurrentDpi(unsigned char stage) = 0;
     virtual int currentDpi() = 0;
     virtual void setReportRate(unsigned char rate) = 0;
-    virtual void setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4) = 0;
+    virtual void setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3,
+                                   unsigned char b4) = 0;
     virtual QVariantList keyboardOption() = 0;
 
     // Lighting.

@@ -9,7 +9,8 @@ namespace {
 constexpr unsigned kMacroSlots = 12;
 }
 
-void DeviceSettings::mouseSetDpi(int dpiCount, const QString &sensorType, const QVariantList &dpiValueArray)
+void DeviceSettings::mouseSetDpi(int dpiCount, const QString &sensorType,
+                                 const QVariantList &dpiValueArray)
 {
     std::array<int, 8> values{};
     for (int i = 0; i < 8; ++i)
@@ -33,7 +34,8 @@ void DeviceSettings::mouseSetReportRate(unsigned char rate)
     family.setReportRate(rate);
 }
 
-void DeviceSettings::mouseSetKeyboardoption(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4)
+void DeviceSettings::mouseSetKeyboardoption(unsigned char b1, unsigned char b2, unsigned char b3,
+                                            unsigned char b4)
 {
     family.setKeyboardOption(b1, b2, b3, b4);
 }
@@ -43,7 +45,8 @@ QVariantList DeviceSettings::GetKeyboardoption()
     return family.keyboardOption();
 }
 
-void DeviceSettings::mouseSetRGBEffect(unsigned char effect, unsigned char option1, unsigned char option2)
+void DeviceSettings::mouseSetRGBEffect(unsigned char effect, unsigned char option1,
+                                       unsigned char option2)
 {
     const ModelFlags &m = family.model();
     if (!m.isColorful) {
@@ -64,12 +67,14 @@ void DeviceSettings::mouseSetRGBColor(unsigned char type, const QVariantList &sr
 
 void DeviceSettings::mouseSetFixColor(const QVariantList &src3)
 {
-    std::array<unsigned char, 3> rgb = {variantBytes::byteAt(src3, 0), variantBytes::byteAt(src3, 1),
+    std::array<unsigned char, 3> rgb = {variantBytes::byteAt(src3, 0),
+                                        variantBytes::byteAt(src3, 1),
                                         variantBytes::byteAt(src3, 2)};
     family.sendFixColour(rgb);
 }
 
-QVariant DeviceSettings::mouseSendMacroData(const QVariantList &macroData, const QVariant &macroIndex)
+QVariant DeviceSettings::mouseSendMacroData(const QVariantList &macroData,
+                                            const QVariant &macroIndex)
 {
     const unsigned slot = macroIndex.toUInt() & 0xFF;
     if (slot >= kMacroSlots)

@@ -17,7 +17,8 @@ public:
     void mouseSetCurrentDPI(unsigned char currentDPI);
     QVariant mouseGetCurrentDPI();
     void mouseSetReportRate(unsigned char rate);
-    void mouseSetKeyboardoption(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4);
+    void mouseSetKeyboardoption(unsigned char b1, unsigned char b2, unsigned char b3,
+                                unsigned char b4);
     QVariantList GetKeyboardoption();
 
     void mouseSetRGBEffect(unsigned char effect, unsigned char option1, unsigned char option2);

@@ -7,7 +7,8 @@
 // only) a ninth bit collected in a mask.
 namespace dpiEncoding {
 
-struct Encoded {
+struct Encoded
+{
     unsigned char byte = 0;
     bool highBit = false;
 };
@@ -15,7 +16,8 @@ struct Encoded {
 Encoded encode(const QString &sensorType, int dpi);
 
 // Eight stage bytes and the high-bit mask for the values of stages 1 .. 8.
-struct Table {
+struct Table
+{
     std::array<unsigned char, 8> bytes{};
     unsigned char highMask = 0;
 };

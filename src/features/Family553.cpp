@@ -72,7 +72,8 @@ void Family553::setReportRate(unsigned char rate)
     link.hid553_01H_SetReportRate(rate);
 }
 
-void Family553::setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4)
+void Family553::setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3,
+                                  unsigned char b4)
 {
     link.hid553_03H_SetKeyboardoption(b1, b2, b3, b4);
 }

@@ -13,13 +13,15 @@ public:
     KeyBytes sniperKey() const override { return {0x07, 0x00, 0x04, 0x01}; }
     void sendKeyMatrix(KeyMatrix &block, unsigned char indexAddOne) override;
     void selectKeyMatrix(int indexNo) override;
-    void applyGunCycle(int button, int count, KeyMatrix &user, std::array<KeyMatrix, 3> &gun) override;
+    void applyGunCycle(int button, int count, KeyMatrix &user,
+                       std::array<KeyMatrix, 3> &gun) override;
     void sendGunMatrices(KeyMatrix &user, std::array<KeyMatrix, 3> &gun) override;
     void sendDpiTable(const dpiEncoding::Table &table, int dpiCount, bool withHighMask) override;
     void setCurrentDpi(unsigned char stage) override;
     int currentDpi() override;
     void setReportRate(unsigned char rate) override;
-    void setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4) override;
+    void setKeyboardOption(unsigned char b1, unsigned char b2, unsigned char b3,
+                           unsigned char b4) override;
     QVariantList keyboardOption() override;
     void sendEffect(const lighting::Triple &triple) override;
     void sendSingleColourEffect(const lighting::Triple &triple) override;

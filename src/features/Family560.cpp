@@ -11,15 +11,15 @@ using keyDefinition::setEntry;
 namespace {
 
 // Profile block offsets.
-constexpr int kGunProfileMask = 2;       // block 0
-constexpr int kMultiColours = 24;        // block 0, eight RGB slots
-constexpr int kGunFlags = 65;            // blocks 2 .. 4
-constexpr int kEffect = 71;              // blocks 1 .. 4: mode, a, b
-constexpr int kGunMarker = 78;           // blocks 2 .. 4: F0, count, X, Y
-constexpr int kDpiHighMask = 82;         // blocks 1 .. 4, twice
-constexpr int kDpiStages = 84;           // blocks 1 .. 4, eight bytes, then again
-constexpr int kDpiEnabled = 100;         // blocks 1 .. 4
-constexpr int kSingleColours = 104;      // block 1, eight RGB slots
+constexpr int kGunProfileMask = 2;  // block 0
+constexpr int kMultiColours = 24;   // block 0, eight RGB slots
+constexpr int kGunFlags = 65;       // blocks 2 .. 4
+constexpr int kEffect = 71;         // blocks 1 .. 4: mode, a, b
+constexpr int kGunMarker = 78;      // blocks 2 .. 4: F0, count, X, Y
+constexpr int kDpiHighMask = 82;    // blocks 1 .. 4, twice
+constexpr int kDpiStages = 84;      // blocks 1 .. 4, eight bytes, then again
+constexpr int kDpiEnabled = 100;    // blocks 1 .. 4
+constexpr int kSingleColours = 104; // block 1, eight RGB slots
 constexpr unsigned char kGunFlagBit = 0x04;
 
 } // namespace

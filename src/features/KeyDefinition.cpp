@@ -7,13 +7,14 @@ namespace keyDefinition {
 namespace {
 
 // Device type for each screen kind whose translation only changes the type.
-struct KindRow {
+struct KindRow
+{
     unsigned char kind;
     unsigned char type;
 };
 constexpr KindRow kTypeOfKind[] = {
-    {MouseButton, 0x01}, {Fire, 0x0A},     {Combination, 0x00}, {WindowsFunction, 0x00},
-    {Shortcut, 0x00},    {Multimedia, 0x03}, {Dpi, 0x07},       {Gun, kGunType},
+    {MouseButton, 0x01},    {Fire, 0x0A},       {Combination, 0x00}, {WindowsFunction, 0x00},
+    {Shortcut, 0x00},       {Multimedia, 0x03}, {Dpi, 0x07},         {Gun, kGunType},
     {FactoryDefault, 0x04},
 };
 
@@ -28,7 +29,8 @@ constexpr std::array<std::array<unsigned char, 2>, 3> kConsumerUsages = {
     {{0x21, 0x02}, {0x23, 0x02}, {0x94, 0x01}}};
 
 // Buttons 8, 9 and 10 carry fixed functions whatever the screens hold.
-struct FixedEntry {
+struct FixedEntry
+{
     int button;
     KeyBytes value;
 };

@@ -41,32 +41,34 @@ QStringList englishNames()
         n << QString(QLatin1Char(c));
     for (int d = 1; d <= 9; ++d)
         n << QString::number(d);
-    n << QStringLiteral("0") << QStringLiteral("Enter") << QStringLiteral("Esc") << QStringLiteral("Back")
-      << QStringLiteral("Tab") << QStringLiteral("Space");
+    n << QStringLiteral("0") << QStringLiteral("Enter") << QStringLiteral("Esc")
+      << QStringLiteral("Back") << QStringLiteral("Tab") << QStringLiteral("Space");
     n << QStringLiteral("-") << QStringLiteral("=") << QStringLiteral("[") << QStringLiteral("]")
       << QStringLiteral("\\") << QStringLiteral("\\") << QStringLiteral(";") << QStringLiteral("'")
       << QStringLiteral("`") << QStringLiteral(",") << QStringLiteral(".") << QStringLiteral("/")
       << QStringLiteral("Caps");
     for (int f = 1; f <= 12; ++f)
         n << QStringLiteral("F%1").arg(f);
-    n << QStringLiteral("Prt") << QStringLiteral("Scr") << QStringLiteral("Pau") << QStringLiteral("Ins")
-      << QStringLiteral("Hom") << QStringLiteral("Pgu") << QStringLiteral("Del") << QStringLiteral("End")
-      << QStringLiteral("PgD") << QStringLiteral("►") << QStringLiteral("◄") << QStringLiteral("▼")
-      << QStringLiteral("▲");
-    n << QStringLiteral("Num") << QStringLiteral("KP/") << QStringLiteral("KP*") << QStringLiteral("KP-")
-      << QStringLiteral("KP+") << QStringLiteral("KPEnter");
+    n << QStringLiteral("Prt") << QStringLiteral("Scr") << QStringLiteral("Pau")
+      << QStringLiteral("Ins") << QStringLiteral("Hom") << QStringLiteral("Pgu")
+      << QStringLiteral("Del") << QStringLiteral("End") << QStringLiteral("PgD")
+      << QStringLiteral("►") << QStringLiteral("◄") << QStringLiteral("▼") << QStringLiteral("▲");
+    n << QStringLiteral("Num") << QStringLiteral("KP/") << QStringLiteral("KP*")
+      << QStringLiteral("KP-") << QStringLiteral("KP+") << QStringLiteral("KPEnter");
     for (int k = 1; k <= 9; ++k)
         n << QStringLiteral("KP%1").arg(k);
-    n << QStringLiteral("KP0") << QStringLiteral("KP.") << QStringLiteral("Eur2") << QStringLiteral("App")
-      << QStringLiteral("Power") << QStringLiteral("KP=");
+    n << QStringLiteral("KP0") << QStringLiteral("KP.") << QStringLiteral("Eur2")
+      << QStringLiteral("App") << QStringLiteral("Power") << QStringLiteral("KP=");
     for (int f = 13; f <= 24; ++f)
         n << QStringLiteral("F%1").arg(f);
-    n << QStringLiteral("Keypad") << QStringLiteral("Intl1") << QStringLiteral("Intl2") << QStringLiteral("Intl2")
-      << QStringLiteral("Intl4") << QStringLiteral("Intl5") << QStringLiteral("Lang1") << QStringLiteral("Lang2");
-    n << QStringLiteral("LCtrl") << QStringLiteral("LShift") << QStringLiteral("LAlt") << QStringLiteral("LWin")
-      << QStringLiteral("RCtrl") << QStringLiteral("RShift") << QStringLiteral("RAlt") << QStringLiteral("RWin");
-    n << QStringLiteral("MS-L") << QStringLiteral("MS-R") << QStringLiteral("MS-M") << QStringLiteral("MS-B4")
-      << QStringLiteral("MS-B5");
+    n << QStringLiteral("Keypad") << QStringLiteral("Intl1") << QStringLiteral("Intl2")
+      << QStringLiteral("Intl2") << QStringLiteral("Intl4") << QStringLiteral("Intl5")
+      << QStringLiteral("Lang1") << QStringLiteral("Lang2");
+    n << QStringLiteral("LCtrl") << QStringLiteral("LShift") << QStringLiteral("LAlt")
+      << QStringLiteral("LWin") << QStringLiteral("RCtrl") << QStringLiteral("RShift")
+      << QStringLiteral("RAlt") << QStringLiteral("RWin");
+    n << QStringLiteral("MS-L") << QStringLiteral("MS-R") << QStringLiteral("MS-M")
+      << QStringLiteral("MS-B4") << QStringLiteral("MS-B5");
     return n;
 }
 

@@ -22,7 +22,8 @@ int stepValue(const std::array<int, 5> &values, int step)
 // or fixed values, combined as each row says.
 enum class P { Zero, L, S, Four, One, Two, InvS, InvSHighOr2, SHigh, SHighOr1 };
 
-struct Row50 {
+struct Row50
+{
     int effect;
     unsigned char mode;
     P a;
@@ -30,30 +31,40 @@ struct Row50 {
 };
 
 constexpr Row50 k50[] = {
-    {1, 0x01, P::L, P::Zero},     {2, 0x01, P::L, P::Two},        {3, 0x02, P::S, P::Zero},
-    {4, 0x02, P::S, P::Two},      {5, 0x03, P::S, P::L},          {6, 0x04, P::S, P::L},
+    {1, 0x01, P::L, P::Zero},     {2, 0x01, P::L, P::Two},         {3, 0x02, P::S, P::Zero},
+    {4, 0x02, P::S, P::Two},      {5, 0x03, P::S, P::L},           {6, 0x04, P::S, P::L},
     {7, 0x07, P::Four, P::Two},   {8, 0x09, P::L, P::InvSHighOr2}, {9, 0x0B, P::L, P::One},
-    {10, 0x0A, P::L, P::InvS},    {32, 0x01, P::L, P::One},       {33, 0x02, P::S, P::One},
-    {34, 0x05, P::L, P::Zero},    {35, 0x05, P::L, P::One},       {36, 0x05, P::L, P::Two},
-    {37, 0x06, P::Four, P::Zero}, {38, 0x06, P::Four, P::One},    {39, 0x06, P::Four, P::Two},
-    {40, 0x07, P::Four, P::Zero}, {41, 0x07, P::Four, P::One},    {43, 0x08, P::L, P::Zero},
-    {44, 0x08, P::L, P::One},     {45, 0x09, P::L, P::SHigh},     {46, 0x09, P::L, P::SHighOr1},
+    {10, 0x0A, P::L, P::InvS},    {32, 0x01, P::L, P::One},        {33, 0x02, P::S, P::One},
+    {34, 0x05, P::L, P::Zero},    {35, 0x05, P::L, P::One},        {36, 0x05, P::L, P::Two},
+    {37, 0x06, P::Four, P::Zero}, {38, 0x06, P::Four, P::One},     {39, 0x06, P::Four, P::Two},
+    {40, 0x07, P::Four, P::Zero}, {41, 0x07, P::Four, P::One},     {43, 0x08, P::L, P::Zero},
+    {44, 0x08, P::L, P::One},     {45, 0x09, P::L, P::SHigh},      {46, 0x09, P::L, P::SHighOr1},
     {48, 0x0B, P::L, P::Zero},    {49, 0x0B, P::L, P::Two},
 };
 
 int value50(P p, int speed, int level)
 {
     switch (p) {
-    case P::Zero: return 0;
-    case P::L: return level;
-    case P::S: return speed;
-    case P::Four: return 4;
-    case P::One: return 1;
-    case P::Two: return 2;
-    case P::InvS: return 4 - speed;
-    case P::InvSHighOr2: return ((4 - speed) << 4) | 2;
-    case P::SHigh: return speed << 4;
-    case P::SHighOr1: return (speed << 4) | 1;
+    case P::Zero:
+        return 0;
+    case P::L:
+        return level;
+    case P::S:
+        return speed;
+    case P::Four:
+        return 4;
+    case P::One:
+        return 1;
+    case P::Two:
+        return 2;
+    case P::InvS:
+        return 4 - speed;
+    case P::InvSHighOr2:
+        return ((4 - speed) << 4) | 2;
+    case P::SHigh:
+        return speed << 4;
+    case P::SHighOr1:
+        return (speed << 4) | 1;
     }
     return 0;
 }
@@ -66,7 +77,8 @@ constexpr std::array<int, 5> kFlip = {20, 17, 15, 13, 11};
 constexpr std::array<int, 5> kYoYo = {15, 13, 10, 7, 5};
 constexpr std::array<int, 5> kSpot = {30, 27, 24, 22, 20};
 
-struct RowMulti {
+struct RowMulti
+{
     int effect;
     unsigned char mode;
     bool usesBrightness;
@@ -92,7 +104,8 @@ enum class V { Static, SpeedPlusOne, Neon };
 constexpr std::array<int, 5> kStaticLevels = {1, 3, 5, 7, 10};
 constexpr std::array<int, 5> kNeonSpeeds = {30, 24, 18, 12, 6};
 
-struct RowSingle {
+struct RowSingle
+{
     int effect;
     unsigned char mode;
     V value;
@@ -112,7 +125,8 @@ Triple effect50(int effect, int speed, int brightness)
 {
     constexpr std::array<int, 5> kLevels = {10, 30, 80, 160, 255};
     const int level = stepValue(kLevels, brightness);
-    const auto *row = std::find_if(std::begin(k50), std::end(k50), [effect](const Row50 &r) { return r.effect == effect; });
+    const auto *row = std::find_if(std::begin(k50), std::end(k50),
+                                   [effect](const Row50 &r) { return r.effect == effect; });
     if (row == std::end(k50))
         return {};
     return {row->mode, low(value50(row->a, speed, level)), low(value50(row->b, speed, level))};
@@ -122,7 +136,8 @@ Triple effectMultiColour(int effect, int speed, int brightness)
 {
     constexpr std::array<int, 4> kBrightness = {0x40, 0x80, 0xC0, 0xFF};
     const int b = brightness >= 1 && brightness <= 4 ? kBrightness[std::size_t(brightness - 1)] : 0;
-    const auto *row = std::find_if(std::begin(kMulti), std::end(kMulti), [effect](const RowMulti &r) { return r.effect == effect; });
+    const auto *row = std::find_if(std::begin(kMulti), std::end(kMulti),
+                                   [effect](const RowMulti &r) { return r.effect == effect; });
     if (row == std::end(kMulti))
         return {};
     return {row->mode, low(row->usesBrightness ? b : 0), low(stepValue(*row->speed, speed))};
@@ -130,14 +145,21 @@ Triple effectMultiColour(int effect, int speed, int brightness)
 
 Triple effectSingleColour(int effect, int speed, int brightness)
 {
-    const auto *row = std::find_if(std::begin(kSingle), std::end(kSingle), [effect](const RowSingle &r) { return r.effect == effect; });
+    const auto *row = std::find_if(std::begin(kSingle), std::end(kSingle),
+                                   [effect](const RowSingle &r) { return r.effect == effect; });
     if (row == std::end(kSingle))
         return {};
     int value = 0;
     switch (row->value) {
-    case V::Static: value = stepValue(kStaticLevels, brightness); break;
-    case V::SpeedPlusOne: value = speed + 1; break;
-    case V::Neon: value = stepValue(kNeonSpeeds, speed); break;
+    case V::Static:
+        value = stepValue(kStaticLevels, brightness);
+        break;
+    case V::SpeedPlusOne:
+        value = speed + 1;
+        break;
+    case V::Neon:
+        value = stepValue(kNeonSpeeds, speed);
+        break;
     }
     return {row->mode, low(value), row->third};
 }

@@ -4,7 +4,8 @@
 // effect triple (mode, a, b) each kind of mouse understands.
 namespace lighting {
 
-struct Triple {
+struct Triple
+{
     unsigned char mode = 0;
     unsigned char a = 0;
     unsigned char b = 0;

@@ -11,7 +11,8 @@ namespace {
 constexpr int kShortDelayLimit = 127;
 constexpr unsigned char kReleaseBit = 0x80;
 
-struct DelayUnit {
+struct DelayUnit
+{
     int below; // sums below this use the unit
     unsigned char marker;
     int divisor;
@@ -79,7 +80,8 @@ QByteArray encode(const QVector<Action> &actions, int repeat)
     QByteArray block;
     put16(block, repeat);
 
-    const auto first = std::find_if(actions.begin(), actions.end(), [](const Action &a) { return isAction(a.type); });
+    const auto first = std::find_if(actions.begin(), actions.end(),
+                                    [](const Action &a) { return isAction(a.type); });
     if (first == actions.end() || first + 1 == actions.end())
         return block;
 

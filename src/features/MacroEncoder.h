@@ -14,7 +14,8 @@ constexpr int kMaxDelayUnits = 599999;
 
 enum ActionType { Delay = 0, KeyPress = 1, KeyRelease = 2, ButtonPress = 3, ButtonRelease = 4 };
 
-struct Action {
+struct Action
+{
     int type = Delay;
     int value = 0; // milliseconds for a delay, the key code otherwise
 };

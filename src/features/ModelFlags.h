@@ -3,7 +3,8 @@
 #include <QString>
 
 // The configuration's description of the mouse model, read once at start.
-struct ModelFlags {
+struct ModelFlags
+{
     QString icType;
     bool isColorful = false;
     bool isGun = false;

@@ -13,8 +13,9 @@ Q_LOGGING_CATEGORY(lcStartup, "talon.startup", QtWarningMsg)
 myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &modulesRoot)
     : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
       names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
-      languages(modulesRoot), board(link), family(DeviceFamily::create(link, board, readModel(config))),
-      buttons(*family, profiles), settings(*family)
+      languages(modulesRoot), board(link),
+      family(DeviceFamily::create(link, board, readModel(config))), buttons(*family, profiles),
+      settings(*family)
 {
     const ModelFlags &m = family->model();
     isColorful = m.isColorful;

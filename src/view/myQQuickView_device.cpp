@@ -86,7 +86,8 @@ QVariantList myQQuickView::encodeMacroData(QStringList macroList, QVariant repea
     QStringList names = languages.getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
-    const QByteArray block = macroEncoder::encode(macroEncoder::parse(macroList, names), repeat.toInt());
+    const QByteArray block =
+        macroEncoder::encode(macroEncoder::parse(macroList, names), repeat.toInt());
     QVariantList out;
     for (char b : block)
         out << int(static_cast<unsigned char>(b));

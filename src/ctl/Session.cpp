@@ -1,0 +1,89 @@
+#include "Session.h"
+
+#include "device/DeviceTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ctl {
+
+namespace {
+
+QString modulesRootOf(const QString &configPath)
+{
+    // .../modules/setting/apConfig.bin
+    return QFileInfo(QFileInfo(configPath).absolutePath()).absolutePath();
+}
+
+ModelFlags modelOf(const AppConfigStore &c)
+{
+    ModelFlags m;
+    m.icType = c.getGlobalData(QStringLiteral("mouse/icType")).toString();
+    m.isColorful = c.getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
+    m.isGun = c.getGlobalData(QStringLiteral("mouse/isGun")).toBool();
+    m.is55328 = c.getGlobalData(QStringLiteral("mouse/is55328")).toBool();
+    m.is571 = c.getGlobalData(QStringLiteral("mouse/is571")).toBool();
+    return m;
+}
+
+} // namespace
+
+Session::Session(const QString &configPath, const QString &profileFile)
+    : root(modulesRootOf(configPath)), configFile(configPath), appConfig(root),
+      profileStore(profileRoot(profileFile)), gunStore(profileStore, root), boardProfiles(hid)
+{
+    const ModelFlags model = modelOf(appConfig);
+    hid.setModel(model.icType, model.isGun);
+    deviceFamily = DeviceFamily::create(hid, boardProfiles, model);
+    buttonAssignment = std::make_unique<ButtonAssignment>(*deviceFamily, profileStore);
+    deviceSettings = std::make_unique<DeviceSettings>(*deviceFamily);
+    profileStore.currentProfile =
+        profileFile.isEmpty() ? appConfig.getGlobalData(QStringLiteral("mouse/profileNo")).toInt()
+                              : 0;
+}
+
+QString Session::profileRoot(const QString &profileFile)
+{
+    if (profileFile.isEmpty())
+        return root;
+    const QString setting = scratch.path() + QStringLiteral("/setting");
+    QDir().mkpath(setting);
+    QFile::copy(profileFile, setting + QStringLiteral("/p1.bin"));
+    QFile::copy(root + QStringLiteral("/setting/pD.bin"), setting + QStringLiteral("/pD.bin"));
+    return scratch.path();
+}
+
+bool Session::connect(QTextStream &out)
+{
+    hid.deviceList = deviceTable::read(configFile);
+    for (DeviceEntry &e : hid.deviceList)
+        deviceTable::locateInterfaces(e);
+    for (int i = 0; i < hid.deviceList.size(); ++i) {
+        if (hid.deviceList[i].commandPath.isEmpty() || !hid.chkDeviceIsEnCode(i))
+            continue;
+        hid.enableStageReports();
+        if (hid.is560()) {
+            const unsigned reads = hid.gun() ? BoardProfiles::kCount : 2;
+            for (unsigned p = 0; p < reads; ++p)
+                boardProfiles.mouseReadProfile(p);
+        }
+        return true;
+    }
+    out << "no device answered\n";
+    return false;
+}
+
+QVariantList Session::gunPeriods()
+{
+    const QVariantList picks = appConfig.getGlobalData(QStringLiteral("mouse/selectGun")).toList();
+    QVariantList periods;
+    for (int slot = 0; slot < 3; ++slot) {
+        const QString entry = slot < picks.size() ? picks[slot].toString() : QString::number(slot);
+        const QVariantList gun = gunStore.getGunData(entry);
+        periods << (gun.size() > 2 ? gun[2].toInt() : 0);
+    }
+    return periods;
+}
+
+} // namespace ctl
