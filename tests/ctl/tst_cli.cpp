@@ -50,8 +50,8 @@ void TestCli::badArgumentsExitWithTwo_data()
     QTest::newRow("nothing") << QStringList{} << "no command given";
     QTest::newRow("unknown command") << QStringList{"fly"} << "unknown command fly";
     QTest::newRow("unknown option") << QStringList{"probe", "--fast"} << "unknown option --fast";
-    QTest::newRow("config without file") << QStringList{"probe", "--config"} << "needs a file";
-    QTest::newRow("empty config") << QStringList{"probe", "--config="} << "needs a file";
+    QTest::newRow("config without file") << QStringList{"probe", "--config"} << "needs a value";
+    QTest::newRow("empty config") << QStringList{"probe", "--config="} << "needs a value";
     QTest::newRow("missing file") << QStringList{"probe", "--config", "/nonexistent/apConfig.bin"}
                                   << "not found";
     QTest::newRow("two commands") << QStringList{"probe", "probe"} << "unexpected argument";

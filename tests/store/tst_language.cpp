@@ -105,8 +105,9 @@ void TestLanguage::noticesAreSafeToReadFromAnotherThread()
     std::atomic_bool stop{false};
     auto reader = QtConcurrent::run([&stop] {
         int seen = 0;
-        while (!stop)
+        do
             seen += dpiSwitchText::text(seen % 8).size() > 0;
+        while (!stop);
         return seen;
     });
     for (int i = 0; i < 300; ++i)
