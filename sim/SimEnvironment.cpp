@@ -60,6 +60,23 @@ MouseConfig parseDevice(const std::string &text)
     return c;
 }
 
+// The traffic the mouse saw, one line each, for tests of the real executables.
+void writeTrace()
+{
+    std::FILE *f = std::fopen(std::getenv("TALON_SIM_TRACE"), "w");
+    if (!f)
+        return;
+    for (const std::string &line : Bus::instance().trace())
+        std::fprintf(f, "%s\n", line.c_str());
+    for (const Bytes &report : Bus::instance().outputReports()) {
+        std::fprintf(f, "data");
+        for (std::size_t i = 1; i < report.size(); ++i)
+            std::fprintf(f, " %02x", report[i]);
+        std::fprintf(f, "\n");
+    }
+    std::fclose(f);
+}
+
 } // namespace
 
 void ensureConfigured()
@@ -75,6 +92,8 @@ void ensureConfigured()
                 if (!one.empty())
                     Bus::instance().plug(parseDevice(one));
         }
+        if (std::getenv("TALON_SIM_TRACE"))
+            std::atexit(writeTrace);
         std::signal(SIGUSR1, onSignal);
         std::signal(SIGUSR2, onSignal);
         std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
