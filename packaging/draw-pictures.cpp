@@ -135,24 +135,34 @@ QImage titleLogo()
     return img;
 }
 
+// A dark card, legible on any desktop, with the centre left free for the
+// busy indicator that sits on top of it while the program starts.
 QImage powerOn()
 {
-    QImage img = canvas(420, 300);
+    QImage img = canvas(460, 330);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QRadialGradient halo(QPointF(210, 110), 120);
-    halo.setColorAt(0, QColor(255, 122, 26, 60));
+    QPainterPath card;
+    card.addRoundedRect(QRectF(0.5, 0.5, 459, 329), 14, 14);
+    QLinearGradient g(0, 0, 0, 330);
+    g.setColorAt(0, kGraphite);
+    g.setColorAt(1, kInk);
+    p.fillPath(card, g);
+    QRadialGradient halo(QPointF(230, 80), 110);
+    halo.setColorAt(0, QColor(255, 122, 26, 70));
     halo.setColorAt(1, QColor(255, 122, 26, 0));
-    p.fillRect(img.rect(), halo);
-    drawMark(p, QRectF(135, 30, 150, 150));
-    wordmark(p, QRectF(0, 200, 420, 40), 30, Qt::AlignHCenter);
+    p.fillPath(card, halo);
+    p.setPen(QPen(QColor(255, 255, 255, 30), 1));
+    p.drawPath(card);
+    drawMark(p, QRectF(170, 22, 120, 120));
+    wordmark(p, QRectF(0, 200, 460, 40), 30, Qt::AlignHCenter);
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(13);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 6);
     p.setFont(f);
     p.setPen(QColor(0x96, 0x96, 0x96));
-    p.drawText(QRectF(0, 245, 420, 30), Qt::AlignCenter, QStringLiteral("MOUSE  X420"));
+    p.drawText(QRectF(0, 248, 460, 30), Qt::AlignCenter, QStringLiteral("MOUSE  X420"));
     return img;
 }
 
@@ -202,7 +212,7 @@ int main(int argc, char *argv[])
     titleBar().save(out + QStringLiteral("/titleBar.png"));
     titleLogo().save(out + QStringLiteral("/titleLogo.png"));
     powerOn().save(index + QStringLiteral("/powerOn.png"));
-    powerOn().scaled(210, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+    powerOn().scaled(230, 165, Qt::KeepAspectRatio, Qt::SmoothTransformation)
         .save(index + QStringLiteral("/mainLogo.png"));
     button(Minimise, false).save(index + QStringLiteral("/minBtn.png"));
     button(Minimise, true).save(index + QStringLiteral("/minBtnH.png"));

@@ -22,6 +22,9 @@ Item {
     property bool initProfile: true
     property bool isScrollRateFocus: false
     property string fontFamily: "微软雅黑"
+    // The family the texts use: fontFamily where installed, else the
+    // desktop's sans-serif.
+    readonly property string uiFontFamily: Qt.fontFamilies().indexOf(fontFamily) >= 0 ? fontFamily : "sans-serif"
     property int fontNormalSize: 12
     property int fontMaxSize: 16
     property int fontMiddleSize: 14
@@ -195,6 +198,7 @@ Item {
         z: 99
         textColor: mainIten.fontColor
         textSize: mainIten.fontNormalSize
+        textFamily: mainIten.uiFontFamily
     }
 
     Timer {

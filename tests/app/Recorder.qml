@@ -1,0 +1,20 @@
+import QtQuick
+
+// Stands in for the scene: records every call the back end makes into it.
+Item {
+    width: 1024
+    height: 640
+    property var calls: []
+
+    function record(call) {
+        var l = calls
+        l.push(call)
+        calls = l
+    }
+    function initUI() { record("initUI") }
+    function run() { record("run") }
+    function setProtectUI(interval) { record("setProtectUI " + interval) }
+    function setCurrentDPI(dpiValue) { record("setCurrentDPI " + dpiValue) }
+    function detectKeyboard(isDown, usbCode) { record("detectKeyboard " + isDown + " " + usbCode) }
+    function detectMouse(isDown, zarnCode, x, y) { record("detectMouse " + isDown + " " + zarnCode + " " + x + " " + y) }
+}

@@ -1,0 +1,165 @@
+// The real scene: start-up sequence, input protection, the power-on logo then
+// the frame, stage selection, hook events, window dragging. Screenshots of
+// both start-up phases are written beside the test for a look.
+#include "ShellFixture.h"
+
+#include <QQmlContext>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+using fixture::bus;
+
+class TestScene : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheLogoThenTheFrame();
+    void laterStartsOnlyRefreshTheStage();
+    void stageSelection();
+    void hookEventsBecomeSignals();
+    void protectionBlocksInputForItsInterval();
+    void draggingMovesTheWindow();
+};
+
+namespace {
+
+// An item of the scene by its id.
+QQuickItem *child(QQuickItem *root, const char *id)
+{
+    QQmlContext *context = qmlContext(root);
+    for (QQuickItem *item : root->findChildren<QQuickItem *>())
+        if (context && context->nameForObject(item) == QLatin1String(id))
+            return item;
+    return nullptr;
+}
+
+QString screenshotPath(const char *name)
+{
+    return QStringLiteral("%1/%2.png").arg(QCoreApplication::applicationDirPath(), QLatin1String(name));
+}
+
+} // namespace
+
+void TestScene::startUpShowsTheLogoThenTheFrame()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    const int device = bus().plug(sim::MouseConfig{});
+    bus().state(device).currentStage = 2;
+    Widget &w = shell.start();
+    QQuickItem *root = w.view()->rootObject();
+    QVERIFY(root);
+    QVERIFY(!root->isVisible());
+    QCOMPARE(root->width(), 1024.0);
+    QCOMPARE(root->height(), 640.0);
+
+    w.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.checkDevice();
+    QTRY_VERIFY(root->property("isPownOn").toBool());
+    QVERIFY(root->isVisible());
+    QVERIFY(!w.view()->isEnabled()); // protected for a second
+    QCOMPARE(root->property("currentDPI").toInt(), 1);
+    QCOMPARE(root->property("language").toString(), QStringLiteral("English"));
+    QCOMPARE(root->property("icType").toString(), QStringLiteral("553"));
+    QQuickItem *logo = child(root, "powerOnLogo");
+    QQuickItem *frame = child(root, "envItem");
+    QVERIFY(logo && frame);
+    QVERIFY(logo->isVisible());
+    QVERIFY(!frame->isVisible());
+    QTest::qWait(300);
+    w.grab().save(screenshotPath("startup-logo"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(w.view()->isEnabled(), 3000);
+    QVERIFY(!logo->isVisible());
+    QVERIFY(frame->isVisible());
+    QTest::qWait(200);
+    const QImage shot = w.grab().toImage();
+    shot.save(screenshotPath("startup-frame"));
+    // The frame is drawn: the title bar is dark, its accent line orange.
+    const QColor title = shot.pixelColor(500, 20);
+    QVERIFY(title.lightness() < 90);
+    const QColor accent = shot.pixelColor(512, 46);
+    QVERIFY2(accent.red() > 150 && accent.blue() < 120, qPrintable(accent.name()));
+}
+
+void TestScene::laterStartsOnlyRefreshTheStage()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    const int device = bus().plug(sim::MouseConfig{});
+    Widget &w = shell.start();
+    w.checkDevice();
+    QQuickItem *root = w.view()->rootObject();
+    QTRY_VERIFY_WITH_TIMEOUT(w.view()->isEnabled() && root->property("isPownOn").toBool(), 3000);
+    root->setProperty("language", QStringLiteral("changed"));
+    bus().state(device).currentStage = 4;
+    w.view()->initUI();
+    QTRY_COMPARE(root->property("currentDPI").toInt(), 3);
+    QCOMPARE(root->property("language").toString(), QStringLiteral("changed"));
+    QVERIFY(!child(root, "powerOnLogo")->isVisible());
+
+    bus().state(device).currentStage = 0;
+    w.view()->initUI();
+    QTRY_COMPARE(root->property("currentDPI").toInt(), -1);
+}
+
+void TestScene::stageSelection()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    QQuickItem *root = w.view()->rootObject();
+    w.view()->setCurrentDPI(3);
+    QCOMPARE(root->property("currentDPI").toInt(), 2);
+    w.view()->setCurrentDPI(0);
+    QCOMPARE(root->property("currentDPI").toInt(), 2);
+}
+
+void TestScene::hookEventsBecomeSignals()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    QQuickItem *root = w.view()->rootObject();
+    QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
+    QSignalSpy buttons(root, SIGNAL(msg_MS(bool, int, int, int)));
+    w.view()->detectKeyboard(true, 0x04);
+    w.view()->detectMouse(false, 0xF1, 640, 400);
+    QVERIFY(keys.isEmpty()); // queued: after the caller returns
+    QTRY_COMPARE(keys.size(), 1);
+    QCOMPARE(keys[0], (QVariantList{true, 4}));
+    QTRY_COMPARE(buttons.size(), 1);
+    QCOMPARE(buttons[0], (QVariantList{false, 0xF1, 640, 400}));
+}
+
+void TestScene::protectionBlocksInputForItsInterval()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    w.view()->setBusy(300);
+    QVERIFY(!w.view()->isEnabled());
+    QQuickItem *busy = child(w.view()->rootObject(), "protectUIItem");
+    QVERIFY(busy && busy->property("isBusy").toBool());
+    QTRY_VERIFY(w.view()->isEnabled());
+    QVERIFY(!busy->property("isBusy").toBool());
+    w.view()->setBusy(0);
+    QVERIFY(!w.view()->isEnabled());
+    QTRY_VERIFY(w.view()->isEnabled());
+}
+
+void TestScene::draggingMovesTheWindow()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    w.move(100, 100);
+    w.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.view()->rootObject()->setVisible(true);
+    const QPoint before = w.pos();
+    QTest::mousePress(w.view(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(w.view(), QPoint(340, 310));
+    QTest::mouseRelease(w.view(), Qt::LeftButton, {}, QPoint(340, 310));
+    QTRY_COMPARE(w.pos(), before + QPoint(40, 10));
+}
+
+QTEST_MAIN(TestScene)
+#include "tst_scene.moc"

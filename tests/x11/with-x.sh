@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server (Xvfb) that has a system tray
+# (trayer), so that windows, tray icons and input capture are real.
+set -u
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb=$!
+read -r display <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$display"
+for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
+tray=$!
+for _ in $(seq 1 30); do
+    xprop -root _NET_SYSTEM_TRAY_S0 >/dev/null 2>&1 && xwininfo -root -children 2>/dev/null | grep -q trayer && break
+    sleep 0.1
+done
+"$@"
+status=$?
+kill "$tray" "$xvfb" 2>/dev/null
+wait 2>/dev/null
+exit $status
