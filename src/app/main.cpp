@@ -3,6 +3,7 @@
 #include "Widget.h"
 #include "WorkingDirectory.h"
 #include "input/HookManager.h"
+#include "input/X11Capture.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
 
     Widget widget;
     QObject::connect(&instance, &SingleInstance::messageReceived, &widget, &Widget::receiveMessage);
+    hooks::setBackend(std::make_unique<X11Capture>());
     hooks::initHooks();
     wireInputCallbacks(&widget);
 

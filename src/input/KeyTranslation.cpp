@@ -1,6 +1,7 @@
 #include "KeyTranslation.h"
 
 #include <algorithm>
+#include <iterator>
 #include <array>
 
 namespace keys {

@@ -15,7 +15,7 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
       names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
       languages(modulesRoot), board(link),
       family(DeviceFamily::create(link, board, readModel(config))), buttons(*family, profiles),
-      settings(*family)
+      settings(*family), pointer(createPointerSettingsBackend())
 {
     const ModelFlags &m = family->model();
     isColorful = m.isColorful;

@@ -4,6 +4,7 @@
 #include "features/ButtonAssignment.h"
 #include "features/DeviceFamily.h"
 #include "features/DeviceSettings.h"
+#include "input/PointerSettings.h"
 #include "store/AppConfigStore.h"
 #include "store/GunDataStore.h"
 #include "store/LanguageStore.h"
@@ -93,6 +94,9 @@ public slots:
     QVariant mouseReadCurrentProfile();
     void mouseSwitchKeyMatrix(int indexNo);
     QVariantList GetKeyboardoption();
+    void mouseSetCursorSpeed(uint cursorSpeed);
+    void mouseSetVerticalScrollLines(uint lines);
+    void mouseSetDoubleClickSpeed(uint speed);
     QVariantList mouseGetKeydefine(QVariant index, bool isRecovery);
     void openUpdateExe();
     QVariant getData(QVariant key, bool isRecovery);
@@ -124,4 +128,5 @@ private:
     std::unique_ptr<DeviceFamily> family;
     ButtonAssignment buttons;
     DeviceSettings settings;
+    PointerSettings pointer;
 };

@@ -75,6 +75,21 @@ QVariantList myQQuickView::GetKeyboardoption()
     return settings.GetKeyboardoption();
 }
 
+void myQQuickView::mouseSetCursorSpeed(uint cursorSpeed)
+{
+    pointer.mouseSetCursorSpeed(cursorSpeed);
+}
+
+void myQQuickView::mouseSetVerticalScrollLines(uint lines)
+{
+    pointer.mouseSetVerticalScrollLines(lines);
+}
+
+void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
+{
+    pointer.mouseSetDoubleClickSpeed(speed);
+}
+
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
 {
     return buttons.mouseGetKeydefine(index, isRecovery);

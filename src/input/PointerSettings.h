@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+// The desktop's pointer settings, in the values of the original platform:
+// speed 1 .. 20, double-click time in milliseconds, wheel lines per notch.
+// Each returns false where the desktop offers no such setting.
+class PointerSettingsBackend
+{
+public:
+    virtual ~PointerSettingsBackend() = default;
+    virtual bool setSpeed(int speed) = 0;
+    virtual bool setDoubleClickTime(int milliseconds) = 0;
+    virtual bool setScrollLines(int lines) = 0;
+};
+
+// GNOME's mouse settings when their schema is installed; none otherwise.
+std::unique_ptr<PointerSettingsBackend> createPointerSettingsBackend();
+
+// The panel's steps as the platform values, and the slots' failure texts.
+class PointerSettings
+{
+public:
+    explicit PointerSettings(std::unique_ptr<PointerSettingsBackend> backend)
+        : backend(std::move(backend))
+    {
+    }
+
+    static int speedValue(unsigned cursorSpeed) { return cursorSpeed == 0 ? 1 : int(2 * cursorSpeed); }
+    static int doubleClickMs(unsigned speed) { return 900 - 70 * int(speed); }
+
+    void mouseSetCursorSpeed(unsigned cursorSpeed);
+    void mouseSetDoubleClickSpeed(unsigned speed);
+    void mouseSetVerticalScrollLines(unsigned lines);
+
+private:
+    std::unique_ptr<PointerSettingsBackend> backend;
+};
