@@ -38,6 +38,16 @@ ModelFlags myQQuickView::readModel(const AppConfigStore &config)
 
 myQQuickView::~myQQuickView() = default;
 
+// Start-up diagnostics ("talon.startup"): when the first frame is drawn.
+void myQQuickView::paintEvent(QPaintEvent *event)
+{
+    QQuickWidget::paintEvent(event);
+    if (!firstFramePainted) {
+        firstFramePainted = true;
+        qCDebug(lcStartup, "first frame");
+    }
+}
+
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
     repaint();

@@ -113,6 +113,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     static ModelFlags readModel(const AppConfigStore &config);
@@ -129,4 +130,5 @@ private:
     ButtonAssignment buttons;
     DeviceSettings settings;
     PointerSettings pointer;
+    bool firstFramePainted = false;
 };

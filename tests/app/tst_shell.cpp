@@ -60,6 +60,7 @@ private slots:
     void onlyTheStartEventRunsTheScene();
     void controllerMovesHidesAndProtects();
     void secondInstanceReachesTheFirst();
+    void viewSlotsInTheirDeclaredOrder();
 };
 
 void TestShell::connectingStartsEverything()
@@ -327,6 +328,30 @@ void TestShell::secondInstanceReachesTheFirst()
         QVERIFY(sent);
     }
     QCOMPARE(received.first().first().toString(), QString());
+}
+
+void TestShell::viewSlotsInTheirDeclaredOrder()
+{
+    const QStringList expected = {
+        "clearHidBusy", "initUI", "runUI", "resetApconfig", "loadMacroFile", "saveMacroFile", "loadProfile",
+        "saveProfile", "resetProfile", "copyProfile", "getLangStrings", "createMacroIni", "updataNameList",
+        "modifyMacroNameUpdateProfile", "deleteMacroUpdateProfile", "deleteMacroIni", "getNameList",
+        "saveMacroIni", "mouseSendMacroData", "loadMacroIni", "mouseSaveGundata", "mouseSendGundata",
+        "modifyGundata", "getGunData", "getGunDataKey", "getXYSensitive", "getselectGun", "setXYSensitive",
+        "setSelectGun", "setCurrentProfile", "mouseSetKeyboardoption", "mouseSetReportRate", "mouseSetCurrentDPI",
+        "mouseResetKeyMatrix", "mouseGetCurrentDPI", "mouseSetKeyMatrix", "mouseSetDpi", "mouseSetRGBEffect",
+        "mouseSetRGBColor", "mouseSetFixColor", "mouseSetProfile", "mouseReadProfile", "mouseReadCurrentProfile",
+        "mouseSwitchKeyMatrix", "GetKeyboardoption", "mouseSetCursorSpeed", "mouseSetVerticalScrollLines",
+        "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData", "getGlobalData",
+        "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
+        // the macro screen's encoder
+        "encodeMacroData"};
+    const QMetaObject &mo = myQQuickView::staticMetaObject;
+    QStringList declared;
+    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
+        if (mo.method(i).methodType() == QMetaMethod::Slot)
+            declared << QString::fromLatin1(mo.method(i).name());
+    QCOMPARE(declared, expected);
 }
 
 QTEST_MAIN(TestShell)

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle cost of kestrel-talon against the preloaded
+# virtual mouse, on a private X server (run it through tests/x11/with-x.sh):
+#   bash tests/x11/with-x.sh bash bench/startup.sh build
+# Prints: time from process start to the first frame, to "Device Connect" and
+# to the scene's initUI (median of five starts); resident memory after 10 s
+# idle; CPU time used over 60 s idle with the listener and capture running.
+set -eu
+build=$(realpath "${1:-build}")
+exe=$build/bin/kestrel-talon
+sim=$build/lib/libtalonsim.so
+export QT_LOGGING_RULES="talon.startup=true;qml=true"
+export QT_MESSAGE_PATTERN="%{time process} %{message}"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+stamp() { grep -m1 "$1" "$log" | awk '{print $1 * 1000}'; }
+
+frames=() connects=() inits=()
+for _ in 1 2 3 4 5; do
+    LD_PRELOAD="$sim" "$exe" >"$log" 2>&1 &
+    pid=$!
+    for _ in $(seq 1 100); do grep -q "profileNo" "$log" && break; sleep 0.05; done
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    frames+=("$(stamp 'first frame')") connects+=("$(stamp 'Device Connect')") inits+=("$(stamp 'profileNo')")
+done
+echo "first frame:    $(printf '%s\n' "${frames[@]}" | median) ms"
+echo "Device Connect: $(printf '%s\n' "${connects[@]}" | median) ms"
+echo "QML initUI:     $(printf '%s\n' "${inits[@]}" | median) ms"
+
+LD_PRELOAD="$sim" "$exe" >"$log" 2>&1 &
+pid=$!
+sleep 10
+echo "resident after 10 s: $(awk '/VmRSS/ {print $2, $3}' /proc/$pid/status)"
+ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
+before=$(ticks)
+sleep 60
+after=$(ticks)
+hz=$(getconf CLK_TCK)
+echo "CPU over 60 s idle: $(( (after - before) * 1000 / hz )) ms ($(awk -v t=$((after - before)) -v hz="$hz" 'BEGIN {printf "%.2f", t / hz / 60 * 100}') %)"
+kill "$pid"; wait "$pid" 2>/dev/null || true
