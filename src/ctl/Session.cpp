@@ -16,24 +16,13 @@ QString modulesRootOf(const QString &configPath)
     return QFileInfo(QFileInfo(configPath).absolutePath()).absolutePath();
 }
 
-ModelFlags modelOf(const AppConfigStore &c)
-{
-    ModelFlags m;
-    m.icType = c.getGlobalData(QStringLiteral("mouse/icType")).toString();
-    m.isColorful = c.getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
-    m.isGun = c.getGlobalData(QStringLiteral("mouse/isGun")).toBool();
-    m.is55328 = c.getGlobalData(QStringLiteral("mouse/is55328")).toBool();
-    m.is571 = c.getGlobalData(QStringLiteral("mouse/is571")).toBool();
-    return m;
-}
-
 } // namespace
 
 Session::Session(const QString &configPath, const QString &profileFile)
     : root(modulesRootOf(configPath)), configFile(configPath), appConfig(root),
       profileStore(profileRoot(profileFile)), gunStore(profileStore, root), boardProfiles(hid)
 {
-    const ModelFlags model = modelOf(appConfig);
+    const ModelFlags model = readModelFlags(appConfig);
     hid.setModel(model.icType, model.isGun);
     deviceFamily = DeviceFamily::create(hid, boardProfiles, model);
     buttonAssignment = std::make_unique<ButtonAssignment>(*deviceFamily, profileStore);

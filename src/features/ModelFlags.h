@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class AppConfigStore;
+
 // The configuration's description of the mouse model, read once at start.
 struct ModelFlags
 {
@@ -13,3 +15,7 @@ struct ModelFlags
 
     bool is560() const { return icType == QLatin1String("560"); }
 };
+
+// The flags as the configuration gives them; absent keys read as false or
+// empty.
+ModelFlags readModelFlags(const AppConfigStore &config);

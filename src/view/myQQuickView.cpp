@@ -14,7 +14,7 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
     : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
       names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
       languages(modulesRoot), board(link),
-      family(DeviceFamily::create(link, board, readModel(config))), buttons(*family, profiles),
+      family(DeviceFamily::create(link, board, readModelFlags(config))), buttons(*family, profiles),
       settings(*family), pointer(createPointerSettingsBackend())
 {
     const ModelFlags &m = family->model();
@@ -23,17 +23,6 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
     icType = m.icType;
     is55328 = m.is55328;
     is571 = m.is571;
-}
-
-ModelFlags myQQuickView::readModel(const AppConfigStore &config)
-{
-    ModelFlags m;
-    m.isColorful = config.getGlobalData(QStringLiteral("mouse/isColorful")).toBool();
-    m.isGun = config.getGlobalData(QStringLiteral("mouse/isGun")).toBool();
-    m.icType = config.getGlobalData(QStringLiteral("mouse/icType")).toString();
-    m.is55328 = config.getGlobalData(QStringLiteral("mouse/is55328")).toBool();
-    m.is571 = config.getGlobalData(QStringLiteral("mouse/is571")).toBool();
-    return m;
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -116,7 +116,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    static ModelFlags readModel(const AppConfigStore &config);
     QString pickFile(bool save, const QString &filter);
 
     AppConfigStore config;

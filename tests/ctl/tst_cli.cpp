@@ -1,5 +1,6 @@
 // talonctl's arguments, exit statuses and the probe against the virtual mouse.
 #include "LinkFixture.h"
+#include "StoreFixture.h"
 #include "ctl/Cli.h"
 
 #include <QTemporaryDir>
@@ -34,9 +35,7 @@ private:
     QString config(const QByteArray &ini)
     {
         const QString path = dir.filePath(QStringLiteral("apConfig.bin"));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(ini);
+        ModulesCopy::write(path, ini);
         return path;
     }
     QTemporaryDir dir;

@@ -1,5 +1,6 @@
 // Reading the device table and matching it against the attached interfaces.
 #include "LinkFixture.h"
+#include "StoreFixture.h"
 #include "device/DeviceTable.h"
 
 #include <QTemporaryDir>
@@ -25,9 +26,7 @@ private:
     QString write(const QByteArray &ini)
     {
         const QString path = dir.filePath(QStringLiteral("apConfig.bin"));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(ini);
+        ModulesCopy::write(path, ini);
         return path;
     }
     QTemporaryDir dir;

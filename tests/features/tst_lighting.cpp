@@ -6,7 +6,9 @@
 #include <QTest>
 
 using lighting::Triple;
+using Table = Triple (*)(int effect, int speed, int brightness);
 Q_DECLARE_METATYPE(Triple)
+Q_DECLARE_METATYPE(Table)
 
 namespace {
 constexpr int kLevels[] = {10, 30, 80, 160, 255};
@@ -17,132 +19,103 @@ class TestLighting : public QObject
     Q_OBJECT
 
 private slots:
-    void fiftyEffectTable_data();
-    void fiftyEffectTable();
-    void multiColourTable_data();
-    void multiColourTable();
-    void singleColourTable_data();
-    void singleColourTable();
+    void everyTableRow_data();
+    void everyTableRow();
     void effectsReachEachKindOfMouse();
     void singleColour560WithoutGunSendsBlockOneOnly();
     void coloursPerVariant();
     void fixedColour();
 };
 
-void TestLighting::fiftyEffectTable_data()
+void TestLighting::everyTableRow_data()
 {
+    QTest::addColumn<Table>("table");
     QTest::addColumn<int>("effect");
     QTest::addColumn<int>("speed");
     QTest::addColumn<int>("brightness");
     QTest::addColumn<Triple>("triple");
-    const auto row = [](int effect, int s, int b, Triple t) {
-        QTest::addRow("effect %d, speed %d, brightness %d", effect, s, b) << effect << s << b << t;
-    };
-    const int S = 3, B = 1;
-    const uchar L = uchar(kLevels[B]);
-    row(1, S, B, {0x01, L, 0});
-    row(2, S, B, {0x01, L, 2});
-    row(3, S, B, {0x02, S, 0});
-    row(4, S, B, {0x02, S, 2});
-    row(5, S, B, {0x03, S, L});
-    row(6, S, B, {0x04, S, L});
-    row(7, S, B, {0x07, 4, 2});
-    row(8, 1, 2, {0x09, 80, 0x32});
-    row(9, S, B, {0x0B, L, 1});
-    row(10, S, B, {0x0A, L, 4 - S});
-    row(32, S, B, {0x01, L, 1});
-    row(33, S, B, {0x02, S, 1});
-    row(34, S, B, {0x05, L, 0});
-    row(35, S, B, {0x05, L, 1});
-    row(36, S, B, {0x05, L, 2});
-    row(37, S, B, {0x06, 4, 0});
-    row(38, S, B, {0x06, 4, 1});
-    row(39, S, B, {0x06, 4, 2});
-    row(40, S, B, {0x07, 4, 0});
-    row(41, S, B, {0x07, 4, 1});
-    row(43, S, B, {0x08, L, 0});
-    row(44, S, B, {0x08, L, 1});
-    row(45, 3, 4, {0x09, 255, 0x30});
-    row(46, S, B, {0x09, L, (S << 4) | 1});
-    row(48, S, B, {0x0B, L, 0});
-    row(49, S, B, {0x0B, L, 2});
-    for (int off : {0, 11, 20, 31, 42, 47, 50, 200})
-        row(off, S, B, {0, 0, 0});
-    row(1, 0, 0, {0x01, 10, 0});
-    row(1, 0, 4, {0x01, 255, 0});
+    {
+        const auto row = [](int effect, int s, int b, Triple t) {
+            QTest::addRow("50-effect effect %d, speed %d, brightness %d", effect, s, b)
+                << Table(&lighting::effect50) << effect << s << b << t;
+        };
+        const int S = 3, B = 1;
+        const uchar L = uchar(kLevels[B]);
+        row(1, S, B, {0x01, L, 0});
+        row(2, S, B, {0x01, L, 2});
+        row(3, S, B, {0x02, S, 0});
+        row(4, S, B, {0x02, S, 2});
+        row(5, S, B, {0x03, S, L});
+        row(6, S, B, {0x04, S, L});
+        row(7, S, B, {0x07, 4, 2});
+        row(8, 1, 2, {0x09, 80, 0x32});
+        row(9, S, B, {0x0B, L, 1});
+        row(10, S, B, {0x0A, L, 4 - S});
+        row(32, S, B, {0x01, L, 1});
+        row(33, S, B, {0x02, S, 1});
+        row(34, S, B, {0x05, L, 0});
+        row(35, S, B, {0x05, L, 1});
+        row(36, S, B, {0x05, L, 2});
+        row(37, S, B, {0x06, 4, 0});
+        row(38, S, B, {0x06, 4, 1});
+        row(39, S, B, {0x06, 4, 2});
+        row(40, S, B, {0x07, 4, 0});
+        row(41, S, B, {0x07, 4, 1});
+        row(43, S, B, {0x08, L, 0});
+        row(44, S, B, {0x08, L, 1});
+        row(45, 3, 4, {0x09, 255, 0x30});
+        row(46, S, B, {0x09, L, (S << 4) | 1});
+        row(48, S, B, {0x0B, L, 0});
+        row(49, S, B, {0x0B, L, 2});
+        for (int off : {0, 11, 20, 31, 42, 47, 50, 200})
+            row(off, S, B, {0, 0, 0});
+        row(1, 0, 0, {0x01, 10, 0});
+        row(1, 0, 4, {0x01, 255, 0});
+    }
+    {
+        const auto row = [](int effect, int s, int b, Triple t) {
+            QTest::addRow("multi-colour effect %d, speed %d, brightness %d", effect, s, b)
+                << Table(&lighting::effectMultiColour) << effect << s << b << t;
+        };
+        row(0, 2, 3, {0x01, 0xC0, 0});
+        row(0, 2, 0, {0x01, 0, 0});
+        row(1, 2, 3, {0x03, 0, 5});
+        row(2, 0, 4, {0x04, 0, 10});
+        row(3, 2, 3, {0x00, 0, 0});
+        row(4, 1, 1, {0x02, 0x40, 0});
+        row(5, 4, 2, {0x05, 0x80, 1});
+        row(6, 2, 4, {0x06, 0, 0});
+        row(7, 2, 4, {0x07, 0xFF, 0});
+        row(8, 3, 4, {0x08, 0xFF, 13});
+        row(9, 2, 0, {0x09, 0, 10});
+        row(10, 1, 2, {0x0A, 0x80, 27});
+        row(11, 1, 2, {0x00, 0, 0});
+        row(5, 5, 5, {0x05, 0, 0}); // steps beyond the sliders give 0
+    }
+    {
+        const auto row = [](int effect, int s, int b, Triple t) {
+            QTest::addRow("single-colour effect %d, speed %d, brightness %d", effect, s, b)
+                << Table(&lighting::effectSingleColour) << effect << s << b << t;
+        };
+        row(0, 0, 3, {1, 7, 1});
+        row(0, 0, 5, {1, 0, 1});
+        row(1, 4, 0, {2, 5, 1});
+        row(2, 1, 0, {3, 24, 1});
+        row(2, 6, 0, {3, 0, 1});
+        row(4, 2, 0, {2, 3, 3});
+        row(3, 2, 2, {0, 0, 0});
+        row(9, 2, 2, {0, 0, 0});
+    }
 }
 
-void TestLighting::fiftyEffectTable()
+void TestLighting::everyTableRow()
 {
+    QFETCH(Table, table);
     QFETCH(int, effect);
     QFETCH(int, speed);
     QFETCH(int, brightness);
     QFETCH(Triple, triple);
-    const Triple t = lighting::effect50(effect, speed, brightness);
-    QCOMPARE(QList<int>({t.mode, t.a, t.b}), QList<int>({triple.mode, triple.a, triple.b}));
-}
-
-void TestLighting::multiColourTable_data()
-{
-    QTest::addColumn<int>("effect");
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("brightness");
-    QTest::addColumn<Triple>("triple");
-    const auto row = [](int effect, int s, int b, Triple t) {
-        QTest::addRow("effect %d, speed %d, brightness %d", effect, s, b) << effect << s << b << t;
-    };
-    row(0, 2, 3, {0x01, 0xC0, 0});
-    row(0, 2, 0, {0x01, 0, 0});
-    row(1, 2, 3, {0x03, 0, 5});
-    row(2, 0, 4, {0x04, 0, 10});
-    row(3, 2, 3, {0x00, 0, 0});
-    row(4, 1, 1, {0x02, 0x40, 0});
-    row(5, 4, 2, {0x05, 0x80, 1});
-    row(6, 2, 4, {0x06, 0, 0});
-    row(7, 2, 4, {0x07, 0xFF, 0});
-    row(8, 3, 4, {0x08, 0xFF, 13});
-    row(9, 2, 0, {0x09, 0, 10});
-    row(10, 1, 2, {0x0A, 0x80, 27});
-    row(11, 1, 2, {0x00, 0, 0});
-    row(5, 5, 5, {0x05, 0, 0}); // steps beyond the sliders give 0
-}
-
-void TestLighting::multiColourTable()
-{
-    QFETCH(int, effect);
-    QFETCH(int, speed);
-    QFETCH(int, brightness);
-    QFETCH(Triple, triple);
-    const Triple t = lighting::effectMultiColour(effect, speed, brightness);
-    QCOMPARE(QList<int>({t.mode, t.a, t.b}), QList<int>({triple.mode, triple.a, triple.b}));
-}
-
-void TestLighting::singleColourTable_data()
-{
-    QTest::addColumn<int>("effect");
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("brightness");
-    QTest::addColumn<Triple>("triple");
-    const auto row = [](int effect, int s, int b, Triple t) {
-        QTest::addRow("effect %d, speed %d, brightness %d", effect, s, b) << effect << s << b << t;
-    };
-    row(0, 0, 3, {1, 7, 1});
-    row(0, 0, 5, {1, 0, 1});
-    row(1, 4, 0, {2, 5, 1});
-    row(2, 1, 0, {3, 24, 1});
-    row(2, 6, 0, {3, 0, 1});
-    row(4, 2, 0, {2, 3, 3});
-    row(3, 2, 2, {0, 0, 0});
-    row(9, 2, 2, {0, 0, 0});
-}
-
-void TestLighting::singleColourTable()
-{
-    QFETCH(int, effect);
-    QFETCH(int, speed);
-    QFETCH(int, brightness);
-    QFETCH(Triple, triple);
-    const Triple t = lighting::effectSingleColour(effect, speed, brightness);
+    const Triple t = table(effect, speed, brightness);
     QCOMPARE(QList<int>({t.mode, t.a, t.b}), QList<int>({triple.mode, triple.a, triple.b}));
 }
 
@@ -177,8 +150,10 @@ void TestLighting::effectsReachEachKindOfMouse()
     e.settings->mouseSetRGBEffect(5, 4, 2);
     QCOMPARE(e.frames().size(), 4);
     for (int p = 1; p <= 4; ++p)
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(e.mouse().profile[std::size_t(p)].data()) + 71, 3),
-                 QByteArray::fromHex("058001"));
+        QCOMPARE(
+            QByteArray(
+                reinterpret_cast<const char *>(e.mouse().profile[std::size_t(p)].data()) + 71, 3),
+            QByteArray::fromHex("058001"));
 }
 
 void TestLighting::singleColour560WithoutGunSendsBlockOneOnly()
