@@ -100,20 +100,6 @@ hid_device *Hid_Thread::openCommandInterface(int index)
     return commandHandle;
 }
 
-hid_device *Hid_Thread::openEventInterface(int index)
-{
-    DeviceEntry *e = entryAt(index);
-    if (!e || e->eventPath.isEmpty())
-        return nullptr;
-    closeEventInterface();
-    eventHandle = hid_open_path(e->eventPath.toLatin1().constData());
-    if (!eventHandle)
-        e->eventPath.clear();
-    else
-        hid_set_nonblocking(eventHandle, 0);
-    return eventHandle;
-}
-
 void Hid_Thread::closeCommandInterface()
 {
     if (commandHandle) {

@@ -37,7 +37,6 @@ public:
     bool sendCommand(int dataLength, bool withPause);
     bool queryCommand(int dataLength);
     hid_device *openCommandInterface(int index);
-    hid_device *openEventInterface(int index);
     void closeCommandInterface();
     void closeEventInterface();
     void pause128();
@@ -61,6 +60,7 @@ public:
     hid_device *eventHandle = nullptr;
     bool hidIdle = true;
     std::atomic_bool isListening{false};
+    std::atomic_bool loopActive{false}; // a listener loop has not yet returned
     bool pauseToken = true;
     QFuture<void> listenerFuture;
     uchar cmdReport[frame::kReportLength] = {};

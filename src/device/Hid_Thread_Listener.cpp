@@ -18,6 +18,7 @@ void Hid_Thread::startListener(unsigned int index)
     waitForListener();
     enableStageReports();
     isListening = true;
+    loopActive.store(true, std::memory_order_release);
     listenerFuture = QtConcurrent::run([this, index] { listenLoop(index); });
 }
 
@@ -46,12 +47,26 @@ void Hid_Thread::stopListener()
 void Hid_Thread::waitForListener()
 {
     listenerFuture.waitForFinished();
+    // The loop's last act is this release store; acquiring it makes all the
+    // loop did visible here, whatever the future's own synchronisation is.
+    while (loopActive.load(std::memory_order_acquire))
+        QThread::yieldCurrentThread();
 }
 
 void Hid_Thread::listenLoop(unsigned int index)
 {
-    const DeviceEntry *e = entryAt(int(index));
-    if (!e || e->eventPath.isEmpty()) {
+    struct Finished {
+        std::atomic_bool &active;
+        ~Finished() { active.store(false, std::memory_order_release); }
+    } finished{loopActive};
+
+    // The loop works on its own copy of the path: the table belongs to the
+    // GUI thread.
+    const DeviceEntry *e = static_cast<const QList<DeviceEntry> &>(deviceList).size() > int(index)
+                               ? &static_cast<const QList<DeviceEntry> &>(deviceList)[int(index)]
+                               : nullptr;
+    const QByteArray path = e ? e->eventPath.toLatin1() : QByteArray();
+    if (path.isEmpty()) {
         // Without an event interface removal can never be noticed here; with
         // the flag left set, device changes would never trigger a new check.
         isListening = false;
@@ -59,13 +74,23 @@ void Hid_Thread::listenLoop(unsigned int index)
     }
 
     while (isListening) {
-        if (!openEventInterface(int(index))) {
+        // Reopened for every read: the mouse drops the handle after each one.
+        eventHandle = hid_open_path(path.constData());
+        if (!eventHandle) {
             qDebug("Device removed");
+            QMetaObject::invokeMethod(
+                this,
+                [this, index] {
+                    if (int(index) < deviceList.size())
+                        deviceList[int(index)].eventPath.clear();
+                },
+                Qt::QueuedConnection);
             if (owner)
                 owner->eventInterfaceGone();
             isListening = false;
             return;
         }
+        hid_set_nonblocking(eventHandle, 0);
         uchar report[kEventLength] = {};
         const int got = hid_read_timeout(eventHandle, report, kEventLength, kEventReadTimeoutMs);
         if (got == kEventLength && report[0] == kEventId0 && report[1] == kEventId1 && owner)
