@@ -119,6 +119,14 @@ constexpr RowSingle kSingle[] = {
     {4, 2, V::SpeedPlusOne, 3}, // the extra entry of some models
 };
 
+// The row of an effect number; nullptr when the table has none.
+template <typename Row, std::size_t N> const Row *findEffect(const Row (&rows)[N], int effect)
+{
+    const Row *row = std::find_if(std::begin(rows), std::end(rows),
+                                  [effect](const Row &r) { return r.effect == effect; });
+    return row == std::end(rows) ? nullptr : row;
+}
+
 } // namespace
 
 Triple effect50(int effect, int speed, int brightness)
