@@ -133,9 +133,8 @@ Triple effect50(int effect, int speed, int brightness)
 {
     constexpr std::array<int, 5> kLevels = {10, 30, 80, 160, 255};
     const int level = stepValue(kLevels, brightness);
-    const auto *row = std::find_if(std::begin(k50), std::end(k50),
-                                   [effect](const Row50 &r) { return r.effect == effect; });
-    if (row == std::end(k50))
+    const Row50 *row = findEffect(k50, effect);
+    if (!row)
         return {};
     return {row->mode, low(value50(row->a, speed, level)), low(value50(row->b, speed, level))};
 }
@@ -144,18 +143,16 @@ Triple effectMultiColour(int effect, int speed, int brightness)
 {
     constexpr std::array<int, 4> kBrightness = {0x40, 0x80, 0xC0, 0xFF};
     const int b = brightness >= 1 && brightness <= 4 ? kBrightness[std::size_t(brightness - 1)] : 0;
-    const auto *row = std::find_if(std::begin(kMulti), std::end(kMulti),
-                                   [effect](const RowMulti &r) { return r.effect == effect; });
-    if (row == std::end(kMulti))
+    const RowMulti *row = findEffect(kMulti, effect);
+    if (!row)
         return {};
     return {row->mode, low(row->usesBrightness ? b : 0), low(stepValue(*row->speed, speed))};
 }
 
 Triple effectSingleColour(int effect, int speed, int brightness)
 {
-    const auto *row = std::find_if(std::begin(kSingle), std::end(kSingle),
-                                   [effect](const RowSingle &r) { return r.effect == effect; });
-    if (row == std::end(kSingle))
+    const RowSingle *row = findEffect(kSingle, effect);
+    if (!row)
         return {};
     int value = 0;
     switch (row->value) {
