@@ -9,6 +9,8 @@ xvfb=$!
 read -r display <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$display"
+trap 'kill "${tray:-}" "$xvfb" 2>/dev/null' EXIT
+trap 'exit 143' INT TERM
 for _ in $(seq 1 50); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
@@ -20,7 +22,3 @@ for _ in $(seq 1 30); do
     sleep 0.1
 done
 "$@"
-status=$?
-kill "$tray" "$xvfb" 2>/dev/null
-wait 2>/dev/null
-exit $status
