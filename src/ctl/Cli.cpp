@@ -1,8 +1,8 @@
 #include "Cli.h"
 
+#include "Connection.h"
 #include "DeviceCommands.h"
 #include "ProbeCommand.h"
-#include "Session.h"
 #include "store/ProfileStore.h"
 
 #include <QCoreApplication>
@@ -186,12 +186,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
     }
 
-    Session session(config, profileFile);
+    Connection connection(config, profileFile);
     if (profileNumber > 0)
-        session.profiles().currentProfile = profileNumber - 1;
-    if (!session.connect(out))
+        connection.profiles().currentProfile = profileNumber - 1;
+    if (!connection.connect(out))
         return kNoDevice;
-    return info->run(session, positional, options, out, err);
+    return info->run(connection, positional, options, out, err);
 }
 
 } // namespace ctl

@@ -1,7 +1,7 @@
 #include "DeviceCommands.h"
 
 #include "Cli.h"
-#include "Session.h"
+#include "Connection.h"
 #include "features/KeyNameTable.h"
 #include "features/MacroEncoder.h"
 #include "store/LanguageStore.h"
@@ -32,12 +32,12 @@ int badArgs(QTextStream &err, const QString &what)
     return kBadInput;
 }
 
-QVariantList profileList(Session &s, const char *key)
+QVariantList profileList(Connection &s, const char *key)
 {
     return s.profiles().getDataList(QString::fromLatin1(key), false);
 }
 
-int sendKeys(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int sendKeys(Connection &s, const QStringList &args, const Options &, QTextStream &out,
              QTextStream &err)
 {
     if (!args.isEmpty())
@@ -53,7 +53,7 @@ int sendKeys(Session &s, const QStringList &args, const Options &, QTextStream &
     return kOk;
 }
 
-int sendDpi(Session &s, const QStringList &args, const Options &o, QTextStream &out,
+int sendDpi(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
             QTextStream &err)
 {
     QVariantList values;
@@ -79,7 +79,7 @@ int sendDpi(Session &s, const QStringList &args, const Options &o, QTextStream &
     return kOk;
 }
 
-int currentDpi(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int currentDpi(Connection &s, const QStringList &args, const Options &, QTextStream &out,
                QTextStream &err)
 {
     if (args.isEmpty()) {
@@ -95,7 +95,7 @@ int currentDpi(Session &s, const QStringList &args, const Options &, QTextStream
     return kOk;
 }
 
-int reportRate(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int reportRate(Connection &s, const QStringList &args, const Options &, QTextStream &out,
                QTextStream &err)
 {
     static const int kHz[] = {125, 250, 500, 1000};
@@ -117,7 +117,7 @@ int reportRate(Session &s, const QStringList &args, const Options &, QTextStream
     return kOk;
 }
 
-int sendLighting(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int sendLighting(Connection &s, const QStringList &args, const Options &, QTextStream &out,
                  QTextStream &err)
 {
     QVariantList v;
@@ -135,7 +135,7 @@ int sendLighting(Session &s, const QStringList &args, const Options &, QTextStre
     return kOk;
 }
 
-int sendColours(Session &s, const QStringList &args, const Options &o, QTextStream &out,
+int sendColours(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
                 QTextStream &err)
 {
     QVariantList v;
@@ -154,7 +154,7 @@ int sendColours(Session &s, const QStringList &args, const Options &o, QTextStre
     return kOk;
 }
 
-int sendFixColour(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int sendFixColour(Connection &s, const QStringList &args, const Options &, QTextStream &out,
                   QTextStream &err)
 {
     QVariantList v;
@@ -169,7 +169,7 @@ int sendFixColour(Session &s, const QStringList &args, const Options &, QTextStr
     return kOk;
 }
 
-int sendMacro(Session &s, const QStringList &args, const Options &o, QTextStream &out,
+int sendMacro(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
               QTextStream &err)
 {
     if (args.size() != 1)
@@ -199,7 +199,7 @@ int sendMacro(Session &s, const QStringList &args, const Options &o, QTextStream
     return kOk;
 }
 
-int sendGun(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int sendGun(Connection &s, const QStringList &args, const Options &, QTextStream &out,
             QTextStream &err)
 {
     QVariantList v;
@@ -222,7 +222,7 @@ int sendGun(Session &s, const QStringList &args, const Options &, QTextStream &o
     return kOk;
 }
 
-int readProfile(Session &s, const QStringList &args, const Options &, QTextStream &out,
+int readProfile(Connection &s, const QStringList &args, const Options &, QTextStream &out,
                 QTextStream &err)
 {
     bool ok = false;
@@ -242,7 +242,7 @@ int readProfile(Session &s, const QStringList &args, const Options &, QTextStrea
     return kOk;
 }
 
-int applyProfile(Session &s, const QStringList &args, const Options &o, QTextStream &out,
+int applyProfile(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
                  QTextStream &err)
 {
     if (!args.isEmpty())

@@ -5,7 +5,7 @@
 
 namespace ctl {
 
-class Session;
+class Connection;
 
 // One talonctl command that talks to the mouse. Returns an exit status; the
 // arguments are the command's own (options already taken out).
@@ -19,8 +19,8 @@ struct Options
     QString language;
 };
 
-using DeviceCommand = int (*)(Session &, const QStringList &args, const Options &, QTextStream &out,
-                              QTextStream &err);
+using DeviceCommand = int (*)(Connection &, const QStringList &args, const Options &,
+                              QTextStream &out, QTextStream &err);
 
 struct CommandInfo
 {

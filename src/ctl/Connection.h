@@ -19,12 +19,12 @@ namespace ctl {
 // entry that answers the handshake, the stage-report option bits, and on the
 // 560 family the on-device profiles read back. Then the same feature classes
 // as the program's view, over the configuration's data tree.
-class Session
+class Connection
 {
 public:
     // profileFile: a profile of its own instead of the data tree's profiles;
     // it is read from a private copy, never written.
-    explicit Session(const QString &configPath, const QString &profileFile = QString());
+    explicit Connection(const QString &configPath, const QString &profileFile = QString());
 
     // False (with a message) when no configured device answers.
     bool connect(QTextStream &out);

@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "Connection.h"
 
 #include "device/DeviceTable.h"
 
@@ -18,7 +18,7 @@ QString modulesRootOf(const QString &configPath)
 
 } // namespace
 
-Session::Session(const QString &configPath, const QString &profileFile)
+Connection::Connection(const QString &configPath, const QString &profileFile)
     : root(modulesRootOf(configPath)), configFile(configPath), appConfig(root),
       profileStore(profileRoot(profileFile)), gunStore(profileStore, root), boardProfiles(hid)
 {
@@ -32,7 +32,7 @@ Session::Session(const QString &configPath, const QString &profileFile)
                               : 0;
 }
 
-QString Session::profileRoot(const QString &profileFile)
+QString Connection::profileRoot(const QString &profileFile)
 {
     if (profileFile.isEmpty())
         return root;
@@ -43,7 +43,7 @@ QString Session::profileRoot(const QString &profileFile)
     return scratch.path();
 }
 
-bool Session::connect(QTextStream &out)
+bool Connection::connect(QTextStream &out)
 {
     hid.deviceList = deviceTable::read(configFile);
     for (DeviceEntry &e : hid.deviceList)
@@ -63,7 +63,7 @@ bool Session::connect(QTextStream &out)
     return false;
 }
 
-QVariantList Session::gunPeriods()
+QVariantList Connection::gunPeriods()
 {
     const QVariantList picks = appConfig.getGlobalData(QStringLiteral("mouse/selectGun")).toList();
     QVariantList periods;
