@@ -2,7 +2,11 @@
 // the frame, stage selection, hook events, window dragging. Screenshots of
 // both start-up phases are written beside the test for a look.
 #include "ShellFixture.h"
+#include "app/InputWiring.h"
+#include "input/HookManager.h"
+#include "input/X11Capture.h"
 
+#include <QProcess>
 #include <QQmlContext>
 #include <QQuickWidget>
 #include <QSignalSpy>
@@ -19,6 +23,7 @@ private slots:
     void laterStartsOnlyRefreshTheStage();
     void stageSelection();
     void hookEventsBecomeSignals();
+    void capturedKeysAndClicksReachTheScene();
     void protectionBlocksInputForItsInterval();
     void draggingMovesTheWindow();
 };
@@ -129,6 +134,30 @@ void TestScene::hookEventsBecomeSignals()
     QCOMPARE(keys[0], (QVariantList{true, 4}));
     QTRY_COMPARE(buttons.size(), 1);
     QCOMPARE(buttons[0], (QVariantList{false, 0xF1, 640, 400}));
+}
+
+void TestScene::capturedKeysAndClicksReachTheScene()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    hooks::setBackend(std::make_unique<X11Capture>());
+    QVERIFY(hooks::initHooks());
+    wireInputCallbacks(&w);
+    QQuickItem *root = w.view()->rootObject();
+    QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
+    QSignalSpy buttons(root, SIGNAL(msg_MS(bool, int, int, int)));
+
+    QProcess::execute(QStringLiteral("xdotool"), {"mousemove", "30", "40", "key", "z", "click", "3"});
+    QTRY_COMPARE(keys.size(), 2);
+    QCOMPARE(keys[0], (QVariantList{true, 0x1D}));
+    QCOMPARE(keys[1], (QVariantList{false, 0x1D}));
+    QTRY_COMPARE(buttons.size(), 2);
+    QCOMPARE(buttons[0], (QVariantList{true, 0xF1, 30, 40}));
+
+    hooks::removeHooks();
+    hooks::setKeyboardCallback(nullptr, nullptr);
+    hooks::setMouseCallback(nullptr, nullptr);
+    hooks::setCopyDataCallback(nullptr, nullptr);
 }
 
 void TestScene::protectionBlocksInputForItsInterval()
