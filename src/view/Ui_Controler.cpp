@@ -1,5 +1,6 @@
 #include "Ui_Controler.h"
 
+#include "SceneResources.h"
 #include "myQQuickView.h"
 
 #include "device/Hid_Thread.h"
@@ -7,13 +8,6 @@
 #include <QQmlContext>
 #include <QSettings>
 #include <QWidget>
-
-// The scene is compiled into a static library, whose resources must be
-// registered by hand.
-static void registerSceneResources()
-{
-    Q_INIT_RESOURCE(qml);
-}
 
 void Ui_Controler::setupUi(QWidget *hostWidget, Hid_Thread &link, const QUrl &scene)
 {

@@ -1,0 +1,14 @@
+#include "SceneResources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be called from the global namespace.
+static void initSceneResources()
+{
+    Q_INIT_RESOURCE(qml);
+}
+
+void registerSceneResources()
+{
+    initSceneResources();
+}
