@@ -24,7 +24,8 @@ public slots:
 private:
     static void install(QQmlEngine *engine, const char *name, const char *file)
     {
-        const QString path = QStringLiteral(TALON_SOURCE_DIR "/tests/qml/doubles/") + QLatin1String(file);
+        const QString path =
+            QStringLiteral(TALON_SOURCE_DIR "/tests/qml/doubles/") + QLatin1String(file);
         QQmlComponent component(engine, QUrl::fromLocalFile(path));
         QObject *double_ = component.create();
         if (!double_)
