@@ -2,6 +2,7 @@
 
 #include "QmlCall.h"
 #include "device/Hid_Thread.h"
+#include "input/HookManager.h"
 
 #include <QFileDialog>
 #include <QFocusEvent>
@@ -106,4 +107,20 @@ QString myQQuickView::pickFile(bool save, const QString &filter)
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return save ? QFileDialog::getSaveFileName(this, tr("Save File"), desktop, filter)
                 : QFileDialog::getOpenFileName(this, tr("Open File"), desktop, filter);
+}
+
+void myQQuickView::requestKeyCapture(QVariant requester, bool active)
+{
+    const bool wasWanted = !captureRequests.isEmpty();
+    if (active)
+        captureRequests.insert(requester.toString());
+    else
+        captureRequests.remove(requester.toString());
+    if (wasWanted != !captureRequests.isEmpty())
+        emit keyCaptureWanted(!captureRequests.isEmpty());
+}
+
+bool myQQuickView::globalCaptureAvailable()
+{
+    return hooks::hooksInstalled();
 }

@@ -13,6 +13,7 @@
 #include "store/ProfileStore.h"
 
 #include <QQuickWidget>
+#include <QSet>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
@@ -110,6 +111,16 @@ public slots:
     // The macro screen's encoder: library entries ("type,info") and the
     // repeat count as the mouse's block, key names in the current language.
     QVariantList encodeMacroData(QStringList macroList, QVariant repeat);
+    // A screen starts or stops waiting for keys (recording a macro, taking a
+    // fire key, a combination, a key to insert), under a name of its own.
+    // keyCaptureWanted follows whether any screen waits.
+    void requestKeyCapture(QVariant requester, bool active);
+    // True when keys typed anywhere on the desktop can be captured; false
+    // where only keys typed into this window arrive (no X server).
+    bool globalCaptureAvailable();
+
+signals:
+    void keyCaptureWanted(bool wanted);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -130,4 +141,5 @@ private:
     DeviceSettings settings;
     PointerSettings pointer;
     bool firstFramePainted = false;
+    QSet<QString> captureRequests;
 };

@@ -344,8 +344,8 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "mouseSwitchKeyMatrix", "GetKeyboardoption", "mouseSetCursorSpeed", "mouseSetVerticalScrollLines",
         "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData", "getGlobalData",
         "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
-        // the macro screen's encoder
-        "encodeMacroData"};
+        // the macro screen's encoder, and the screens' requests for key capture
+        "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)

@@ -60,4 +60,6 @@ CallRecorder {
     function setCurrentDPI(dpiValue) { return record("setCurrentDPI", arguments, undefined) }
     function encodeMacroData(macroList, repeat) { return record("encodeMacroData", arguments, []) }
     function setEnabled(enabled) { return record("setEnabled", arguments, undefined) }
+    function requestKeyCapture(requester, active) { return record("requestKeyCapture", arguments, undefined) }
+    function globalCaptureAvailable() { return record("globalCaptureAvailable", arguments, true) }
 }
