@@ -71,7 +71,7 @@ Item {
                 texts.push("entry " + i)
             var list = makeList({ mdItems: texts })
             compare(list.slideDuration, row.duration)
-            compare(findChild(list, "slide").duration, row.duration)
+            compare(listBox(list).slide.duration, row.duration)
 
             var started = Date.now()
             mouseClick(list)

@@ -122,140 +122,97 @@ Item {
         event.accepted = true
     }
 
-    Rectangle {
-        id: field
+    DropField {
         anchors.fill: parent
-        color: dropDown.fillColor
-        border.width: 1
-        border.color: fieldArea.containsMouse || dropDown.activeFocus || dropDown.isDrop ? dropDown.hoverColor : dropDown.borderColor
-
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 8
-            anchors.right: chevron.left
-            anchors.rightMargin: 4
-            anchors.verticalCenter: parent.verticalCenter
-            elide: Text.ElideRight
-            color: dropDown.enabled ? dropDown.textColor : "#969696"
-            font.family: dropDown.fontFamily
-            font.pixelSize: dropDown.fontSize
-            text: dropDown.currentText
-            Accessible.ignored: true
-        }
-        Image {
-            id: chevron
-            anchors.right: parent.right
-            anchors.rightMargin: 4
-            anchors.verticalCenter: parent.verticalCenter
-            width: 16
-            height: 16
-            source: dropDown.isDrop && dropDown.sourceDropBtnU != "" ? dropDown.sourceDropBtnU : dropDown.sourceDropBtn
-            Accessible.ignored: true
-        }
-        MouseArea {
-            id: fieldArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                dropDown.forceActiveFocus()
-                dropDown.toggle()
-            }
+        text: dropDown.currentText
+        isOpen: dropDown.isDrop
+        highlighted: dropDown.activeFocus
+        sourceDropBtn: dropDown.sourceDropBtn
+        sourceDropBtnU: dropDown.sourceDropBtnU
+        fillColor: dropDown.fillColor
+        borderColor: dropDown.borderColor
+        hoverColor: dropDown.hoverColor
+        textColor: dropDown.textColor
+        fontFamily: dropDown.fontFamily
+        fontSize: dropDown.fontSize
+        onClicked: {
+            dropDown.forceActiveFocus()
+            dropDown.toggle()
         }
     }
 
-    // The clipping box grows to the list's height; the list inside is pinned
-    // to the edge away from the field, so it slides out from under it.
-    Item {
+    DropBox {
         id: listBox
-        readonly property int fullHeight: Math.min(dropDown.count, dropDown.maxVisibleItems) * dropDown.itemHeight + 2
-
         objectName: "listBox"
-        width: parent.width
-        height: dropDown.isDrop ? fullHeight : 0
-        y: dropDown.dropUp ? -height : dropDown.height
-        clip: true
-        visible: height > 0
+        isOpen: dropDown.isDrop
+        fullHeight: Math.min(dropDown.count, dropDown.maxVisibleItems) * dropDown.itemHeight + 2
+        duration: dropDown.slideDuration
+        dropUp: dropDown.dropUp
+        fillColor: dropDown.fillColor
+        borderColor: dropDown.borderColor
 
-        Behavior on height {
-            NumberAnimation {
-                id: slide
-                objectName: "slide"
-                duration: dropDown.slideDuration
-                easing.type: Easing.OutQuad
-            }
-        }
+        Flickable {
+            id: flick
+            objectName: "entryFlick"
+            x: 1
+            y: 1
+            width: parent.width - 2
+            height: parent.height - 2
+            contentHeight: entries.height
+            interactive: contentHeight > height
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
 
-        Rectangle {
-            width: parent.width
-            height: listBox.fullHeight
-            y: dropDown.dropUp ? 0 : listBox.height - height
-            color: dropDown.fillColor
-            border.width: 1
-            border.color: dropDown.borderColor
+            Column {
+                id: entries
+                width: flick.width
+                Repeater {
+                    model: dropDown.mdItems
+                    Rectangle {
+                        id: entry
+                        width: entries.width
+                        height: dropDown.itemHeight
+                        color: index === dropDown.highlightIndex ? dropDown.hoverColor : "transparent"
 
-            Flickable {
-                id: flick
-                objectName: "entryFlick"
-                x: 1
-                y: 1
-                width: parent.width - 2
-                height: parent.height - 2
-                contentHeight: entries.height
-                interactive: contentHeight > height
-                boundsBehavior: Flickable.StopAtBounds
-                clip: true
+                        Accessible.role: Accessible.ListItem
+                        Accessible.name: label.text
+                        Accessible.selectable: true
+                        Accessible.selected: index === dropDown.currentSelect
+                        Accessible.onPressAction: dropDown.choose(index)
 
-                Column {
-                    id: entries
-                    width: flick.width
-                    Repeater {
-                        model: dropDown.mdItems
-                        Rectangle {
-                            id: entry
-                            width: entries.width
-                            height: dropDown.itemHeight
-                            color: index === dropDown.highlightIndex ? dropDown.hoverColor : "transparent"
-
-                            Accessible.role: Accessible.ListItem
-                            Accessible.name: label.text
-                            Accessible.selectable: true
-                            Accessible.selected: index === dropDown.currentSelect
-                            Accessible.onPressAction: dropDown.choose(index)
-
-                            Text {
-                                id: label
-                                anchors.left: parent.left
-                                anchors.leftMargin: 8
-                                anchors.right: parent.right
-                                anchors.rightMargin: 8
-                                anchors.verticalCenter: parent.verticalCenter
-                                elide: Text.ElideRight
-                                // The chosen entry is told by its orange text.
-                                color: index === dropDown.currentSelect && index !== dropDown.highlightIndex ? dropDown.hoverColor : dropDown.textColor
-                                font.family: dropDown.fontFamily
-                                font.pixelSize: dropDown.fontSize
-                                text: model.textValue !== undefined ? model.textValue : dropDown.entryText(modelData)
-                                Accessible.ignored: true
-                            }
-                            MouseArea {
-                                anchors.fill: parent
-                                hoverEnabled: true
-                                onEntered: dropDown.highlightIndex = index
-                                onClicked: dropDown.choose(index)
-                            }
+                        Text {
+                            id: label
+                            anchors.left: parent.left
+                            anchors.leftMargin: 8
+                            anchors.right: parent.right
+                            anchors.rightMargin: 8
+                            anchors.verticalCenter: parent.verticalCenter
+                            elide: Text.ElideRight
+                            // The chosen entry is told by its orange text.
+                            color: index === dropDown.currentSelect && index !== dropDown.highlightIndex ? dropDown.hoverColor : dropDown.textColor
+                            font.family: dropDown.fontFamily
+                            font.pixelSize: dropDown.fontSize
+                            text: model.textValue !== undefined ? model.textValue : dropDown.entryText(modelData)
+                            Accessible.ignored: true
+                        }
+                        MouseArea {
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            onEntered: dropDown.highlightIndex = index
+                            onClicked: dropDown.choose(index)
                         }
                     }
                 }
             }
-            // A thin bar shows where a scrolled list stands.
-            Rectangle {
-                visible: flick.interactive
-                x: parent.width - 4
-                y: 1 + flick.visibleArea.yPosition * flick.height
-                width: 3
-                height: flick.visibleArea.heightRatio * flick.height
-                color: "#969696"
-            }
+        }
+        // A thin bar shows where a scrolled list stands.
+        Rectangle {
+            visible: flick.interactive
+            x: parent.width - 4
+            y: 1 + flick.visibleArea.yPosition * flick.height
+            width: 3
+            height: flick.visibleArea.heightRatio * flick.height
+            color: "#969696"
         }
     }
 }
