@@ -57,16 +57,6 @@ Item {
         var e = keyMatrixMain.modKeys.get(i)
         return [e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3]
     }
-    function section(name) {
-        tree.named(keyAssigmentMain, Accessible.PageTab, name).Accessible.pressAction()
-        return tree.named(keyAssigmentMain, Accessible.Pane, name)
-    }
-    function press(name, role) {
-        var item = tree.named(keyAssigmentMain, role || Accessible.RadioButton, name)
-        verify(item !== null, name)
-        verify(item.visible, name + " is shown")
-        item.Accessible.pressAction()
-    }
     function captureCalls() {
         return ui_View.callsOf("requestKeyCapture")
     }
@@ -74,6 +64,20 @@ Item {
     TestCase {
         name: "KeyAssigment"
         when: windowShown
+
+        function section(name) {
+            tree.named(keyAssigmentMain, Accessible.PageTab, name).Accessible.pressAction()
+            return tree.named(keyAssigmentMain, Accessible.Pane, name)
+        }
+        // Presses the control of that name that is on screen (each section
+        // has its own "Key Value").
+        function press(name, role) {
+            var found = tree.all(keyAssigmentMain, role || Accessible.RadioButton).filter(function (c) {
+                return c.Accessible.name === name && c.visible
+            })
+            compare(found.length, 1, name + " is shown once")
+            found[0].Accessible.pressAction()
+        }
 
         function init() {
             ui_View.reset()
@@ -132,7 +136,7 @@ Item {
                          "Windows Function", "Shortcut Function", "Macro Function", "DPI Function",
                          "Gun Function"]
             for (var i = 0; i < names.length; ++i) {
-                var pane = scene.section(names[i])
+                var pane = section(names[i])
                 verify(pane.visible, names[i])
                 verify(tree.named(keyAssigmentMain, Accessible.PageTab, names[i]).Accessible.selected)
                 compare(keyAssigmentMain.currentSection, i)
@@ -160,8 +164,8 @@ Item {
             ]
         }
         function test_fixedChoices(row) {
-            scene.section(row.section)
-            scene.press(row.choice)
+            section(row.section)
+            press(row.choice)
             compare(scene.code(), row.code)
             compare(keyAssigmentMain.keyString, row.choice)
             verify(tree.named(keyAssigmentMain, Accessible.RadioButton, row.choice).Accessible.checked)
@@ -169,7 +173,7 @@ Item {
         }
 
         function test_fireKeyWithEndlessTimes() {
-            scene.section("Fire Function")
+            section("Fire Function")
             var times = tree.named(keyAssigmentMain, Accessible.EditableText, "Times")
             times.forceActiveFocus()
             times.text = "0"
@@ -177,7 +181,7 @@ Item {
             verify(tree.named(keyAssigmentMain, Accessible.CheckBox, "Endness").Accessible.checked)
             compare(tree.named(keyAssigmentMain, Accessible.Slider, "Rate").Accessible.description, "10MS")
 
-            scene.press("Key Value", Accessible.Button)
+            press("Key Value", Accessible.Button)
             verify(keyAssigmentMain.isFireInput)
             compare(scene.captureCalls(), [["fireKey", true]])
             // A combination's key is not a fire key.
@@ -194,8 +198,8 @@ Item {
         }
 
         function test_fireRateAndTimesFollowTheKey() {
-            scene.section("Fire Function")
-            scene.press("Key Value", Accessible.Button)
+            section("Fire Function")
+            press("Key Value", Accessible.Button)
             // A release is a key event too.
             keyAssigmentMain.detectKeyboard(false, 0x2C, 0)
             compare(scene.code(), [0x01, 0x2C, 10, 0])
@@ -221,8 +225,8 @@ Item {
 
         // Escape pressed as the fire key must not close the dialog.
         function test_keysWhileWaitingStayInTheDialog() {
-            scene.section("Fire Function")
-            scene.press("Key Value", Accessible.Button)
+            section("Fire Function")
+            press("Key Value", Accessible.Button)
             keyPress(Qt.Key_Escape)
             keyRelease(Qt.Key_Escape)
             verify(keyAssigmentMain.visible)
@@ -233,8 +237,8 @@ Item {
         }
 
         function test_combinationTakesModifiersAndTwoKeys() {
-            scene.section("Group Function")
-            scene.press("Key Value", Accessible.Button)
+            section("Group Function")
+            press("Key Value", Accessible.Button)
             compare(scene.captureCalls(), [["comboKey", true]])
             var keys = [0xE0, 0xE1, 0x04, 0x05, 0x1D]
             for (var i = 0; i < keys.length; ++i) {
@@ -245,7 +249,7 @@ Item {
             compare(keyAssigmentMain.comboMask, 0x03)
             // Nothing changes before the tick.
             compare(scene.code(), [0, 0, 0xF2, 0])
-            scene.press("Confirm", Accessible.Button)
+            press("Confirm", Accessible.Button)
             compare(scene.code(), [0x02, 0x03, 0x04, 0x05])
             compare(keyAssigmentMain.keyString, "LCtrl + LShift + A + B")
             verify(!keyAssigmentMain.isComboInput)
@@ -253,36 +257,36 @@ Item {
         }
 
         function test_combinationCancelled() {
-            scene.section("Group Function")
-            scene.press("Key Value", Accessible.Button)
+            section("Group Function")
+            press("Key Value", Accessible.Button)
             keyAssigmentMain.detectKeyboard(true, 0xE2, 1)
             keyAssigmentMain.detectKeyboard(true, 0x2B, 1)
             compare(keyAssigmentMain.comboText, "LAlt + Tab")
-            scene.press("Cancel", Accessible.Button)
+            press("Cancel", Accessible.Button)
             compare(scene.code(), [0, 0, 0xF2, 0])
             verify(!keyAssigmentMain.isComboInput)
             // An empty combination cannot be confirmed.
-            scene.press("Key Value", Accessible.Button)
+            press("Key Value", Accessible.Button)
             keyAssigmentMain.confirmCombo()
             compare(scene.code(), [0, 0, 0xF2, 0])
         }
 
         function test_macroOnAButtonWithASlot() {
-            var pane = scene.section("Macro Function")
+            var pane = section("Macro Function")
             var list = tree.named(pane, Accessible.ComboBox, "Macro")
             verify(list.visible)
             var entries = tree.all(list, Accessible.ListItem)
             compare(entries.length, 2)
             compare(entries[1].Accessible.name, "Run")
-            scene.press("Macro runs endless loop until button is released")
+            press("Macro runs endless loop until button is released")
             entries[1].Accessible.pressAction()
             compare(scene.code(), [0x04, 2, 2, 0])
             compare(keyAssigmentMain.keyString, "Run")
-            scene.press("Macro runs one-time after pressing the button")
+            press("Macro runs one-time after pressing the button")
             compare(scene.code(), [0x04, 0, 2, 0])
 
             // Close hands it to the list, which sends the macro to slot 2 at once.
-            scene.press("Close", Accessible.Button)
+            press("Close", Accessible.Button)
             verify(!keyAssigmentMain.visible)
             verify(!mainMask.visible)
             compare(scene.listCode(2), [0x04, 0, 2, 0])
@@ -296,7 +300,7 @@ Item {
         // slot of its index: from button 13 on, no macro is offered.
         function test_noMacroWhereNoSlotCarriesIt() {
             keyAssigmentMain.show(12)
-            var pane = scene.section("Macro Function")
+            var pane = section("Macro Function")
             verify(!tree.named(pane, Accessible.ComboBox, "Macro").visible)
             verify(!tree.named(pane, Accessible.RadioButton, "Macro runs one-time after pressing the button").visible)
             var why = tree.all(pane, Accessible.StaticText).filter(function (t) { return t.visible })
@@ -306,33 +310,33 @@ Item {
             compare(scene.code(), [0, 0, 0, 0])
 
             keyAssigmentMain.show(11)
-            verify(tree.named(scene.section("Macro Function"), Accessible.ComboBox, "Macro").visible)
+            verify(tree.named(section("Macro Function"), Accessible.ComboBox, "Macro").visible)
         }
 
         function test_closeWithoutChangeLeavesTheList() {
-            scene.press("Close", Accessible.Button)
+            press("Close", Accessible.Button)
             verify(!keyMatrixMain.isSave)
             compare(ui_View.callsOf("setData"), [])
         }
 
         function test_closeWhileWaitingReleasesTheKeys() {
-            scene.section("Group Function")
-            scene.press("Key Value", Accessible.Button)
-            scene.press("Close", Accessible.Button)
+            section("Group Function")
+            press("Key Value", Accessible.Button)
+            press("Close", Accessible.Button)
             compare(scene.captureCalls(), [["comboKey", true], ["comboKey", false]])
             verify(!keyAssigmentMain.isComboInput)
         }
 
         function test_backRestoresTheDefault() {
-            scene.section("Shortcut Function")
-            scene.press("Copy")
-            scene.press("Close", Accessible.Button)
+            section("Shortcut Function")
+            press("Copy")
+            press("Close", Accessible.Button)
             compare(scene.listCode(2), [7, 0, 0xE0, 0x06])
             keyMatrixMain.isSave = false
 
             keyAssigmentMain.show(2)
             compare(keyAssigmentMain.currentSection, 5)
-            scene.press("Back", Accessible.Button)
+            press("Back", Accessible.Button)
             compare(scene.code(), [0, 0, 0xF2, 0])
             compare(keyAssigmentMain.keyString, "Middle Key")
             compare(scene.listCode(2), [0, 0, 0xF2, 0])
@@ -343,15 +347,15 @@ Item {
 
         function test_captureNoteWhereOnlyThisWindowIsHeard() {
             var note = "Only keys typed into this window are taken."
-            var pane = scene.section("Fire Function")
+            var pane = section("Fire Function")
             verify(!tree.named(pane, Accessible.StaticText, note).visible)
             ui_View.answers.globalCaptureAvailable = false
-            scene.press("Key Value", Accessible.Button)
+            press("Key Value", Accessible.Button)
             verify(tree.named(pane, Accessible.StaticText, note).visible)
         }
 
         function test_macroEditorFromTheDialog() {
-            scene.press("Macro Editor", Accessible.Button)
+            press("Macro Editor", Accessible.Button)
             verify(!keyAssigmentMain.visible)
             verify(macroEditorMain.visible)
             macroEditorMain.macroNames = ["Jump", "Run", "Macro_0"]

@@ -326,7 +326,7 @@ Item {
             compare(ui_View.callsOf("mouseSetKeyMatrix").length, 0)
             compare(ui_View.callsOf("deleteMacroUpdateProfile"), [["Other"]])
 
-            ui_View.reset()
+            ui_View.calls = []
             keyMatrixMain.macroDeleted("Jump")
             compare(scene.entry(2), [0, 0, 0xF2, 0])
             compare(keyMatrixMain.modKeys.get(2).keyText, "Middle Key")

@@ -103,6 +103,12 @@ Item {
         name: "MacroEditor"
         when: windowShown
 
+        // The lists build their rows when they are next polished.
+        function settle() {
+            waitForItemPolished(tree.named(macroEditorMain, Accessible.List, "Macro list"))
+            waitForItemPolished(tree.named(macroEditorMain, Accessible.List, "Actions"))
+        }
+
         function init() {
             scene.importChosen = false
             scene.library(["Jump", "Run"])
@@ -112,6 +118,7 @@ Item {
             renamed.clear()
             changed.clear()
             mainMask.visible = true
+            settle()
         }
         function cleanup() {
             macroEditorMain.closeEditor()
@@ -136,6 +143,8 @@ Item {
             // One stored name comes with the lists' sentinel, which is dropped.
             scene.library(["Solo"])
             compare(macroEditorMain.macroNames, ["Solo"])
+            settle()
+            compare(tree.all(list, Accessible.ListItem).length, 1)
         }
 
         function test_newTakesTheSmallestFreeNumber() {
@@ -167,6 +176,7 @@ Item {
             verify(entry.Accessible.selected)
             compare(scene.actions(), ["1,A", "0,50", "2,A"])
             compare(macroEditorMain.countRecordInput.textValue, "7")
+            settle()
             var shown = tree.all(tree.named(macroEditorMain, Accessible.List, "Actions"), Accessible.ListItem)
             compare(shown.map(function (e) { return e.Accessible.name }), ["Press A", "Delay 50 ms", "Release A"])
         }
@@ -324,6 +334,7 @@ Item {
         function test_delayEditedInPlace() {
             macroEditorMain.selectMacro(0)
             scene.setActions(["1,A", "0,50", "2,A"])
+            settle()
             var entry = tree.named(macroEditorMain, Accessible.ListItem, "Delay 50 ms")
             mouseDoubleClickSequence(entry, 40, 10)
             verify(entry.editing)
@@ -369,9 +380,9 @@ Item {
             mouseDoubleClickSequence(entry)
             verify(entry.editing)
             keyClick(Qt.Key_A, Qt.ControlModifier)
-            keyClick(Qt.Key_R)
-            keyClick(Qt.Key_U)
-            keyClick(Qt.Key_N)
+            keyClick("R")
+            keyClick("u")
+            keyClick("n")
             keyClick(Qt.Key_Return)
             // "Run" is taken: the field stays open for another name.
             verify(entry.editing)
@@ -380,7 +391,8 @@ Item {
             keyClick(Qt.Key_Return)
             verify(!entry.editing)
             compare(renamed.count, 1)
-            compare(renamed.signalArguments[0], ["Jump", "Run2"])
+            compare(renamed.signalArguments[0][0], "Jump")
+            compare(renamed.signalArguments[0][1], "Run2")
             compare(macroEditorMain.macroNames, ["Run2", "Run"])
             compare(ui_View.callsOf("updataNameList"), [[0, ["Run2", "Run"]]])
             compare(keyAssigmentMain.macroNames, ["Run2", "Run"])
@@ -390,7 +402,7 @@ Item {
             var entry = tree.named(macroEditorMain, Accessible.ListItem, "Jump")
             entry.Accessible.pressAction()
             keyClick(Qt.Key_Menu)
-            var item = tree.named(scene, Accessible.MenuItem, "Delete")
+            var item = tree.named(scene.Window.contentItem, Accessible.MenuItem, "Delete")
             verify(item.visible)
             item.Accessible.pressAction()
             compare(ui_View.callsOf("deleteMacroIni"), [["Jump"]])

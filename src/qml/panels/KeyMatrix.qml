@@ -343,14 +343,14 @@ Rectangle {
         y: keyMatrix.headerHeight + 4
         width: parent.width - 2
         Repeater {
-            model: modKeysModel
+            model: keyMatrix.rowCount
             KeyMatrixRow {
                 width: rows.width
                 height: keyMatrix.rowHeight
-                visible: index < keyMatrix.rowCount && index < keyMatrix.keyCount
+                visible: index < keyMatrix.keyCount
                 keyIndex: index
                 label: keyMatrix.rowLabel(index)
-                valueText: model.keyText
+                valueText: index < keyMatrix.keyTexts.length ? keyMatrix.keyTexts[index] : ""
                 selected: keyMatrix.selectedKey === index
                 textColor: mainIten.fontColor
                 labelColor: mainIten.colorGray2
