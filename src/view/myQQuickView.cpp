@@ -38,10 +38,12 @@ void myQQuickView::paintEvent(QPaintEvent *event)
     }
 }
 
+// Repaint at once, then let QQuickWidget hand the focus on to the scene:
+// without that no text field of the scene ever receives a key.
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
     repaint();
-    event->accept();
+    QQuickWidget::focusInEvent(event);
 }
 
 void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
