@@ -46,6 +46,15 @@ void myQQuickView::focusInEvent(QFocusEvent *event)
     QQuickWidget::focusInEvent(event);
 }
 
+// While the view takes no input, the scene's controls are insensitive too,
+// so that their accessible actions do nothing either.
+void myQQuickView::changeEvent(QEvent *event)
+{
+    QQuickWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && rootObject())
+        rootObject()->setEnabled(isEnabled());
+}
+
 void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
 {
     callQml(rootObject(), "detectKeyboard", Qt::QueuedConnection, isDown, int(usbCode));
