@@ -610,6 +610,8 @@ Item {
         textColor: mainIten.fontColor
         textSize: mainIten.fontNormalSize
         textFamily: mainIten.uiFontFamily
+        Accessible.role: Accessible.StaticText
+        Accessible.name: "LOADING ......"
     }
 
     Timer {
@@ -927,6 +929,7 @@ Item {
         y: 30
         visible: false
         entries: [mainIten.url, "verison:1.0"]
+        maxWidth: mainIten.width - x
         fillColor: mainIten.colorGray0
         borderColor: mainIten.colorGray1
         hoverColor: mainIten.colorOrange

@@ -2,7 +2,8 @@ import QtQuick
 
 // The help menu: a list of entries, 24 px each; the entry under the mouse
 // (or the keyboard cursor) is lit. Choosing one emits `command` with its
-// index; Escape dismisses the menu.
+// index; Escape dismisses the menu. It is 200 px wide, wider (up to
+// maxWidth) where an entry would not fit: a cut-off web address is useless.
 Rectangle {
     id: askMenu
     property var entries: []
@@ -13,10 +14,23 @@ Rectangle {
     property string fontFamily: Qt.application.font.family
     property int fontSize: 12
     property int highlightIndex: -1
+    property int maxWidth: 300
     signal command(int cmd)
     signal dismissed()
 
-    width: 200
+    function choose(index) {
+        if (enabled && index >= 0 && index < entries.length)
+            command(index)
+    }
+
+    function widestEntry() {
+        var widest = 0
+        for (var i = 0; i < entries.length; ++i)
+            widest = Math.max(widest, metrics.advanceWidth(String(entries[i])))
+        return Math.ceil(widest)
+    }
+
+    width: Math.min(maxWidth, Math.max(200, widestEntry() + 18))
     height: column.height + 2
     color: fillColor
     border.color: borderColor
@@ -29,8 +43,14 @@ Rectangle {
     Keys.onEscapePressed: dismissed()
     Keys.onUpPressed: highlightIndex = Math.max(0, highlightIndex - 1)
     Keys.onDownPressed: highlightIndex = Math.min(entries.length - 1, highlightIndex + 1)
-    Keys.onReturnPressed: if (highlightIndex >= 0) command(highlightIndex)
-    Keys.onEnterPressed: if (highlightIndex >= 0) command(highlightIndex)
+    Keys.onReturnPressed: choose(highlightIndex)
+    Keys.onEnterPressed: choose(highlightIndex)
+
+    FontMetrics {
+        id: metrics
+        font.family: askMenu.fontFamily
+        font.pixelSize: askMenu.fontSize
+    }
 
     Column {
         id: column
@@ -44,7 +64,7 @@ Rectangle {
                 color: index === askMenu.highlightIndex ? askMenu.hoverColor : "transparent"
                 Accessible.role: Accessible.MenuItem
                 Accessible.name: modelData
-                Accessible.onPressAction: askMenu.command(index)
+                Accessible.onPressAction: askMenu.choose(index)
                 Text {
                     anchors.left: parent.left
                     anchors.leftMargin: 8
@@ -63,7 +83,7 @@ Rectangle {
                     hoverEnabled: true
                     onEntered: askMenu.highlightIndex = index
                     onExited: if (askMenu.highlightIndex === index) askMenu.highlightIndex = -1
-                    onClicked: askMenu.command(index)
+                    onClicked: askMenu.choose(index)
                 }
             }
         }
