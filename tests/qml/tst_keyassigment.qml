@@ -220,7 +220,11 @@ Item {
             keyAssigmentMain.show(2)
             compare(keyAssigmentMain.currentSection, 1)
             compare(rate.Accessible.description, "50MS")
+            compare(rate.value, 49)
             compare(times.text, "255")
+            keyAssigmentMain.show(3)
+            compare(rate.value, 9)
+            compare(times.text, "0")
         }
 
         // Escape pressed as the fire key must not close the dialog.

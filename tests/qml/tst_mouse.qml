@@ -26,6 +26,17 @@ Item {
         }
     }
 
+    // The lighting panel: its effect list, "OFF" at index 3.
+    Item {
+        id: lightControlMain
+        property int effect: 1
+        property bool isSave: false
+        function changeEffect(e) {
+            effect = e
+            isSave = true
+        }
+    }
+
     KeyMatrix {
         id: keyMatrixMain
         x: 24
@@ -162,6 +173,21 @@ Item {
             compare(keyAssigmentMain.shown, [4])
             toggle.Accessible.pressAction()
             compare(scene.overlays(), ["mouseFront.png", "mouse4S.png"])
+        }
+
+        // The light button turns the lighting off and back to the effect it
+        // had, through the lighting panel (saved with the panel's changes).
+        function test_lightButton() {
+            var light = tree.named(mouseMain, Accessible.Button, "Lighting")
+            verify(light.visible)
+            verify(light.Accessible.checked)
+            light.Accessible.pressAction()
+            compare(lightControlMain.effect, 3)
+            verify(lightControlMain.isSave)
+            verify(!light.Accessible.checked)
+            light.Accessible.pressAction()
+            compare(lightControlMain.effect, 1)
+            verify(light.Accessible.checked)
         }
     }
 }

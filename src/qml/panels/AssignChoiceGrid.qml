@@ -2,21 +2,12 @@ import QtQuick
 import "../common"
 
 // A section's fixed choices as radio buttons in two columns; the one whose
-// key code the dialog holds is on.
+// key code the dialog holds is on, and choosing one gives the dialog its code.
 Grid {
     id: grid
 
+    property var owner                        // the dialog: tr(), chosenIn(), chooseEntry()
     property var entries: []                  // { code: [4 values], label: text position }
-    property var labelOf: function (entry) { return "" }
-    property int chosen: -1
-    property url sourceRadio
-    property url sourceRadioSelected
-    property color textColor: "#ffffff"
-    property color markColor: "#cf3e00"
-    property string fontFamily: Qt.application.font.family
-    property int fontSize: 12
-
-    signal choose(int index)
 
     columns: 2
     columnSpacing: 16
@@ -27,15 +18,15 @@ Grid {
         RadioButton {
             width: 170
             index: model.index
-            textValue: grid.labelOf(modelData)
-            isSelect: grid.chosen === model.index
-            source: grid.sourceRadio
-            sourceSelected: grid.sourceRadioSelected
-            textColor: grid.textColor
-            markColor: grid.markColor
-            fontFamily: grid.fontFamily
-            fontSize: grid.fontSize
-            onBtnClick: function (i) { grid.choose(i) }
+            textValue: grid.owner.tr(modelData.label)
+            isSelect: grid.owner.chosenIn(grid.entries) === model.index
+            source: mainIten.sourceRadioBtn
+            sourceSelected: mainIten.sourceRadioBtnS
+            textColor: mainIten.fontColor
+            markColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onBtnClick: function (i) { grid.owner.chooseEntry(grid.entries, i) }
         }
     }
 }

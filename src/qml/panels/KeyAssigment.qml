@@ -101,6 +101,8 @@ DialogFrame {
         fireRate = keyCode0 === 0x01 ? Math.max(1, keyCode2) : 10
         fireTimes = keyCode0 === 0x01 ? keyCode3 : 0
         runMode = keyCode0 === 0x04 ? keyCode1 : 0
+        rateSlider.setIndexValue(fireRate - 1, false)
+        timesInput.textValue = String(fireTimes)
         currentSection = sectionForKind(keyCode0)
         globalCapture = ui_View.globalCaptureAvailable()
         open()
@@ -374,15 +376,8 @@ DialogFrame {
             owner: keyAssigment
             index: 0
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.mouseEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.mouseEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.mouseEntries, i) }
             }
         }
 
@@ -532,45 +527,24 @@ DialogFrame {
             owner: keyAssigment
             index: 3
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.mediaEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.mediaEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.mediaEntries, i) }
             }
         }
         AssignSection {
             owner: keyAssigment
             index: 4
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.windowsEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.windowsEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.windowsEntries, i) }
             }
         }
         AssignSection {
             owner: keyAssigment
             index: 5
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.shortcutEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.shortcutEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.shortcutEntries, i) }
             }
         }
 
@@ -642,30 +616,16 @@ DialogFrame {
             owner: keyAssigment
             index: 7
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.dpiEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.dpiEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.dpiEntries, i) }
             }
         }
         AssignSection {
             owner: keyAssigment
             index: 8
             AssignChoiceGrid {
+                owner: keyAssigment
                 entries: functions.gunEntries
-                labelOf: function (entry) { return keyAssigment.tr(entry.label) }
-                chosen: keyAssigment.chosenIn(functions.gunEntries)
-                sourceRadio: mainIten.sourceRadioBtn
-                sourceRadioSelected: mainIten.sourceRadioBtnS
-                markColor: mainIten.colorOrange
-                fontFamily: mainIten.uiFontFamily
-                fontSize: mainIten.fontNormalSize
-                onChoose: function (i) { keyAssigment.chooseEntry(functions.gunEntries, i) }
             }
         }
     }

@@ -45,12 +45,22 @@ Item {
     function switchView() {
         isSideView = !isSideView
     }
-    // Lighting on or off, as the lighting panel holds it.
-    readonly property bool lightOn: lighting() !== null && lighting().lightOn === true
+    // Lighting on or off: the lighting panel's effect list has "OFF" at
+    // this place. The button switches it off and back to the effect it had,
+    // as the list would (the change waits for Save like the panel's own).
+    readonly property int offEffect: 3
+    property int lastLitEffect: 0
+    readonly property bool lightOn: lighting() !== null && lighting().effect !== offEffect
     function toggleLight() {
         var l = lighting()
-        if (l && typeof l.setLightOn === "function")
-            l.setLightOn(!lightOn)
+        if (!l || typeof l.changeEffect !== "function")
+            return
+        if (lightOn) {
+            lastLitEffect = l.effect
+            l.changeEffect(offEffect)
+        } else {
+            l.changeEffect(lastLitEffect)
+        }
     }
 
     width: 1024
