@@ -19,6 +19,16 @@ def type_keys(*keys):
     subprocess.run(["xdotool", "key", "--delay", "80"] + list(keys), check=True)
 
 
+def focus_window(run):
+    """Gives the program's window the keyboard, as clicking into it on a
+    desktop would (the private X server has no window manager)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(run.pid)],
+                           capture_output=True, text=True).stdout.split()
+    if not found:
+        raise FlowError("no window of the program on the X server")
+    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
+
+
 def block_after(run, since, frame):
     """The data the mouse took with the last command frame starting with
     `frame` since `since`: the output reports that follow it, joined."""
@@ -119,7 +129,8 @@ class Buttons(FlowCase):
         run = self.connected(family)
         self.record_macro(run, ["a", "b"])
         macro = run.ini("macro/Macro_0.bin")
-        self.assertEqual([macro["macro/%d" % i] for i in range(4)], ["1,A", "2,A", "1,B", "2,B"])
+        # Texts with a comma are quoted in the file.
+        self.assertEqual([macro["macro/%d" % i] for i in range(4)], ['"1,A"', '"2,A"', '"1,B"', '"2,B"'])
         self.assertEqual(macro["config/total"], "4")
         self.assertEqual([n.name for n in self.actions(run)], ["Press A", "Release A", "Press B", "Release B"])
         run.screenshot("macro-editor-recorded-%s" % family)
@@ -152,6 +163,8 @@ class Buttons(FlowCase):
         run.press("push button", "Macro Editor")
         run.wait_showing("dialog", "Macro Editor")
         run.press(run.find("list item", "Macro_0", inside="Macro Editor"))
+        # The selected macro's menu from the keyboard.
+        focus_window(run)
         type_keys("Menu")
         start = run.mark()
         run.press(run.find("menu item", "Delete"))

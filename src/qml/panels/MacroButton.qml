@@ -1,17 +1,27 @@
 import QtQuick
 import "../basic"
 
-// A button of the macro editor: its picture carries the icon at the left,
-// the text is drawn beside it.
+// A button of the macro editor: its picture (the icon at the left) is
+// stretched to the button's width, the text is drawn beside the icon.
 ImageButton {
     id: button
 
     property string textValue: ""
+    property url pictureSource
+    property url pictureHover
+    property url picturePressed
 
-    width: 96
+    width: 132
     height: 28
     accessibleName: textValue
 
+    BorderImage {
+        anchors.fill: parent
+        source: button.pressed || button.isSelect ? button.picturePressed
+              : button.hovered ? button.pictureHover : button.pictureSource
+        border { left: 28; right: 8; top: 8; bottom: 8 }
+        Accessible.ignored: true
+    }
     Text {
         anchors.left: parent.left
         anchors.leftMargin: 30

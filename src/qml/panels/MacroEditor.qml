@@ -594,9 +594,9 @@ DialogFrame {
         MacroButton {
             y: parent.height - height
             textValue: macroEditor.tr(1)
-            source: mainIten.sourcemacroNewBtn
-            hoverSource: mainIten.sourcemacroNewBtnH
-            pressedSource: mainIten.sourcemacroNewBtnP
+            pictureSource: mainIten.sourcemacroNewBtn
+            pictureHover: mainIten.sourcemacroNewBtnH
+            picturePressed: mainIten.sourcemacroNewBtnP
             enabled: macroModel.count < macroEditor.maxMacros
             onClicked: macroEditor.newMacro()
         }
@@ -723,10 +723,9 @@ DialogFrame {
             checkable: true
             isSelect: macroEditor.isInputting
             enabled: macroEditor.currentSelect >= 0
-            source: mainIten.sourcemacroRecordBtn
-            hoverSource: mainIten.sourcemacroRecordBtnH
-            pressedSource: mainIten.sourcemacroRecordBtnP
-            selectedSource: mainIten.sourcemacroRecordBtnP
+            pictureSource: mainIten.sourcemacroRecordBtn
+            pictureHover: mainIten.sourcemacroRecordBtnH
+            picturePressed: mainIten.sourcemacroRecordBtnP
             Accessible.description: textValue
             onClicked: macroEditor.toggleRecord()
         }
