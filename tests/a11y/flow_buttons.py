@@ -203,9 +203,42 @@ class Buttons(FlowCase):
         self.close_dialog(run, 3)
         # The only left button keeps its function.
         run.press(run.find("push button", "Key 1", inside="Key Setting"))
-        run.wait_showing("label", re.compile("only left button"))
+        run.wait_showing("label", re.compile(".*only left button"))
         self.assertFalse(run.exists("dialog", re.compile("Key 1 : ")))
         run.screenshot("buttons-last-left-refused")
+
+        # The editor: a macro recorded with its delays, the action menu and
+        # the key insertion.
+        run.press("push button", "Macro Editor")
+        run.wait_showing("dialog", "Macro Editor")
+        run.press("push button", "New", inside="Macro Editor")
+        run.wait_state(run.find("list item", "Macro_0", inside="Macro Editor"), "selected")
+        run.press("check box", "Delay", inside="Macro Editor")
+        run.press("push button", "Record", inside="Macro Editor")
+        type_keys("a", "b", "Return")
+        wait_until(lambda: len(self.actions(run)) >= 11, "the keys and delays in the action list")
+        run.press("push button", "Record", inside="Macro Editor")
+        names = [n.name for n in self.actions(run)]
+        self.assertEqual([n for n in names if not n.startswith("Delay ")],
+                         ["Press A", "Release A", "Press B", "Release B", "Press Enter", "Release Enter"])
+        self.assertTrue(all(re.match(r"Delay \d+ ms$", n) for n in names[1::2]), names)
+        run.screenshot("macro-editor-recorded-with-delays")
+        run.press(run.find("list item", "Press B", inside="Macro Editor"))
+        focus_window(run)
+        type_keys("Menu")
+        run.wait_showing("menu item", "Insert Key")
+        run.screenshot("macro-editor-action-menu")
+        run.press("menu item", "Insert Key")
+        run.wait_showing("dialog", "Insert Key")
+        type_keys("c")
+        run.wait_showing("label", "C", inside="Insert Key")
+        run.screenshot("macro-editor-insert-key")
+        run.press("push button", "OK", inside="Insert Key")
+        run.wait_hidden("dialog", "Insert Key")
+        names = [n.name for n in self.actions(run) if not n.name.startswith("Delay ")]
+        self.assertEqual(names[:4], ["Press A", "Release A", "Press C", "Release C"])
+        macro = run.ini("macro/Macro_0.bin")
+        self.assertEqual(macro["config/total"], str(len(self.actions(run))))
 
 
 if __name__ == "__main__":

@@ -296,9 +296,26 @@ DialogFrame {
     function atEnd() {
         return actionIndex < 0 || actionIndex >= actionModel.count - 1
     }
+    // Actions placed amid others: the list is built afresh, so that its rows
+    // are made (and read by a screen reader) in the order they stand.
+    function insertActions(at, entries) {
+        if (at >= actionModel.count) {
+            for (var i = 0; i < entries.length; ++i)
+                actionModel.append(entries[i])
+            return
+        }
+        var all = []
+        for (var j = 0; j < actionModel.count; ++j) {
+            var a = actionModel.get(j)
+            all.push({ type: a.type, info: a.info })
+        }
+        Array.prototype.splice.apply(all, [at, 0].concat(entries))
+        actionModel.clear()
+        for (var k = 0; k < all.length; ++k)
+            actionModel.append(all[k])
+    }
     function insertPair(at, type, name) {
-        actionModel.insert(at, { type: type, info: name })
-        actionModel.insert(at + 1, { type: type + 1, info: name })
+        insertActions(at, [{ type: type, info: name }, { type: type + 1, info: name }])
     }
     function deleteAction(index) {
         if (index < 0 || index >= actionModel.count)
@@ -311,7 +328,7 @@ DialogFrame {
         if (!canAdd())
             return
         var at = actionIndex < 0 ? actionModel.count : actionIndex
-        actionModel.insert(at, { type: 0, info: "50" })
+        insertActions(at, [{ type: 0, info: "50" }])
         if (actionIndex >= 0)
             actionIndex = at + 1
         save()
@@ -569,6 +586,7 @@ DialogFrame {
                 model: macroModel
                 currentIndex: macroEditor.currentSelect
                 accessibleName: macroEditor.tr(17)
+                barColumnWidth: scrollable ? 16 : 0
                 sourcePageUp: mainIten.sourcePageUp
                 sourcePageDown: mainIten.sourcePageDown
                 delegate: MacroListEntry {
@@ -632,6 +650,7 @@ DialogFrame {
                 model: actionModel
                 currentIndex: macroEditor.actionIndex
                 accessibleName: macroEditor.tr(18)
+                barColumnWidth: scrollable ? 16 : 0
                 sourcePageUp: mainIten.sourcePageUp
                 sourcePageDown: mainIten.sourcePageDown
                 delegate: MacroActionEntry {
@@ -776,7 +795,7 @@ DialogFrame {
     DialogFrame {
         id: insertDialog
         width: 280
-        height: 160
+        height: 168
         title: macroEditor.tr(10)
         sourceClose: mainIten.sourceCloseBtn
         sourceCloseH: mainIten.sourceCloseBtnH
@@ -792,21 +811,33 @@ DialogFrame {
             Keys.onPressed: function (event) { event.accepted = true }
             Keys.onReleased: function (event) { event.accepted = true }
         }
-        Text {
-            x: 16
-            y: 14
-            width: parent.width - 32
-            horizontalAlignment: Text.AlignHCenter
-            text: macroEditor.insertKeyCode !== 0 ? macroEditor.keyName(macroEditor.insertKeyCode) : macroEditor.tr(19)
-            color: macroEditor.insertKeyCode !== 0 ? mainIten.fontColor : mainIten.colorGray2
-            font.family: mainIten.uiFontFamily
-            font.pixelSize: macroEditor.insertKeyCode !== 0 ? mainIten.fontMaxSize : mainIten.fontNormalSize
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
+        // The key taken, on a key chip.
+        Image {
+            id: insertChip
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 12
+            source: mainIten.sourceMacroKeyBg
+            Accessible.ignored: true
+            Text {
+                anchors.centerIn: parent
+                text: macroEditor.insertKeyCode !== 0 ? macroEditor.keyName(macroEditor.insertKeyCode) : "?"
+                color: macroEditor.insertKeyCode !== 0 ? mainIten.fontColor : mainIten.colorGray2
+                font.family: mainIten.uiFontFamily
+                font.pixelSize: mainIten.fontMiddleSize
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
         }
         HintText {
             x: 16
-            y: 44
+            y: 42
+            width: parent.width - 32
+            horizontalAlignment: Text.AlignHCenter
+            text: macroEditor.tr(19)
+        }
+        HintText {
+            x: 16
+            y: 62
             width: parent.width - 32
             horizontalAlignment: Text.AlignHCenter
             visible: !macroEditor.globalCapture
