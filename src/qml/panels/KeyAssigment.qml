@@ -280,6 +280,9 @@ DialogFrame {
         langList: keyAssigment.langList
     }
 
+    // No key is waited for once the dialog is gone, however it went.
+    onVisibleChanged: if (!visible) stopCapture()
+
     visible: false
 
     width: 560

@@ -465,11 +465,10 @@ DialogFrame {
 
     // A macro's block as the mouse keeps it, with the macro's own repeat count.
     function sendMacro(index, macroName) {
+        // A macro whose file is gone empties the slot: the button then does nothing.
         var stored = ui_View.loadMacroIni(macroName)
-        if (!stored || stored.length === 0)
-            return
         var repeat = parseInt(stored[stored.length - 1])
-        var block = ui_View.encodeMacroData(stored.slice(0, stored.length - 1), isNaN(repeat) ? 0 : repeat)
+        var block = ui_View.encodeMacroData(stored.slice(0, Math.max(0, stored.length - 1)), isNaN(repeat) ? 0 : repeat)
         ui_View.mouseSendMacroData(block, index)
     }
 
