@@ -294,7 +294,7 @@ Item {
             verify(!keyAssigmentMain.visible)
             verify(!mainMask.visible)
             compare(scene.listCode(2), [0x04, 0, 2, 0])
-            compare(macroEditorMain.sent, [[2, "Run"]])
+            tryCompare(macroEditorMain, "sent", [[2, "Run"]])
             compare(ui_View.callsOf("setData"), [["mouseMacroKey/2", "Run"]])
             verify(keyMatrixMain.isSave)
             compare(ui_View.callsOf("mouseSetKeyMatrix").length, 0)

@@ -37,6 +37,7 @@ Item {
         property var sent: []
         function sendMacro(index, name) {
             sent = sent.concat([[index, name]])
+            ui_View.mouseSendMacroData([], index)
         }
     }
 
@@ -298,11 +299,24 @@ Item {
         // is a change too.
         function test_assigningAMacroSendsIt() {
             verify(keyMatrixMain.assignKey(2, [4, 0, 2, 0], "Jump"))
-            compare(macroEditorMain.sent, [[2, "Jump"]])
+            // Just after the press that made it.
+            compare(macroEditorMain.sent, [])
+            tryCompare(macroEditorMain, "sent", [[2, "Jump"]])
             compare(ui_View.callsOf("setData"), [["mouseMacroKey/2", "Jump"]])
             verify(keyMatrixMain.assignKey(2, [4, 0, 2, 0], "Run"))
+            keyMatrixMain.runPending()
             compare(macroEditorMain.sent, [[2, "Jump"], [2, "Run"]])
             compare(keyMatrixMain.modKeys.get(2).keyText, "Run")
+        }
+
+        // A macro given to a button reaches the mouse before a key matrix
+        // that runs it.
+        function test_macroGoesOutBeforeTheKeyMatrix() {
+            keyMatrixMain.assignKey(3, [4, 0, 3, 0], "Jump")
+            keyMatrixMain.modKeys.saveData()
+            var names = ui_View.calls.map(function (c) { return c.name })
+            verify(names.indexOf("mouseSendMacroData") >= 0)
+            verify(names.indexOf("mouseSendMacroData") < names.indexOf("mouseSetKeyMatrix"))
         }
 
         function test_restoreButton() {
@@ -311,6 +325,7 @@ Item {
             scene.load(rows, defaultRows, { "mouseMacroKey/3": "Stored" })
             var restore = tree.named(keyMatrixMain, Accessible.Button, "Restore defaults")
             restore.Accessible.pressAction()
+            keyMatrixMain.runPending()
             compare(scene.entry(1), [0, 0, 0xF1, 0])
             compare(scene.entry(3), [4, 2, 3, 0])
             compare(macroEditorMain.sent, [[3, "Stored"]])
@@ -323,11 +338,13 @@ Item {
                        { "mouseMacroKey/2": "Jump" })
             keyMatrixMain.isSave = true
             keyMatrixMain.macroDeleted("Other")
+            keyMatrixMain.runPending()
             compare(ui_View.callsOf("mouseSetKeyMatrix").length, 0)
             compare(ui_View.callsOf("deleteMacroUpdateProfile"), [["Other"]])
 
             ui_View.calls = []
             keyMatrixMain.macroDeleted("Jump")
+            keyMatrixMain.runPending()
             compare(scene.entry(2), [0, 0, 0xF2, 0])
             compare(keyMatrixMain.modKeys.get(2).keyText, "Middle Key")
             var sent = ui_View.callsOf("mouseSetKeyMatrix")
@@ -355,9 +372,11 @@ Item {
             scene.load(scene.withRow(scene.withRow(scene.shipped, 2, [4, 0, 2, 0]), 5, [4, 2, 5, 0]),
                        scene.shipped, { "mouseMacroKey/2": "Jump", "mouseMacroKey/5": "Jump" })
             keyMatrixMain.macroChanged("Jump")
+            keyMatrixMain.runPending()
             compare(macroEditorMain.sent, [[2, "Jump"], [5, "Jump"]])
             macroEditorMain.sent = []
             keyMatrixMain.macroChanged("Other")
+            keyMatrixMain.runPending()
             compare(macroEditorMain.sent, [])
         }
     }

@@ -130,6 +130,25 @@ Rectangle {
         return periods
     }
 
+    // Transfers to the mouse take a while. Those a click or a screen reader's
+    // press starts run just after it, so that the press returns at once;
+    // they keep their order, and the key matrix waits for them.
+    property var pendingWork: []
+    function later(work) {
+        pendingWork.push(work)
+        pendingTimer.start()
+    }
+    function runPending() {
+        while (pendingWork.length > 0)
+            pendingWork.shift()()
+    }
+    function sendMacroLater(slot, name) {
+        later(function () {
+            if (editor())
+                editor().sendMacro(slot, name)
+        })
+    }
+
     function macroNameOf(entry) {
         return functions.macroNameOfSlot(entry.keyCode2, false)
     }
@@ -144,8 +163,7 @@ Rectangle {
         fill(modKeys, index, codes, text)
         if (codes[0] === 0x04) {
             ui_View.setData("mouseMacroKey/" + codes[2], text)
-            if (editor())
-                editor().sendMacro(codes[2], text)
+            sendMacroLater(codes[2], text)
         }
         isSave = true
         return true
@@ -157,8 +175,7 @@ Rectangle {
             var d = modKeys_tmp.get(i)
             fill(modKeys, i, codesOf(d), d.keyText)
             if (d.keyCode0 === 0x04) {
-                if (editor())
-                    editor().sendMacro(d.keyCode2, d.keyText)
+                sendMacroLater(d.keyCode2, d.keyText)
                 ui_View.setData("mouseMacroKey/" + d.keyCode2, d.keyText)
             }
         }
@@ -207,12 +224,14 @@ Rectangle {
             fill(modKeys, i, codesOf(d), d.keyText)
             changed = true
         }
-        if (changed) {
-            // Everything pending goes out with it.
-            modKeys.saveData()
+        if (changed)
             isSave = false
-        }
-        ui_View.deleteMacroUpdateProfile(macroName)
+        later(function () {
+            // Everything pending goes out with it.
+            if (changed)
+                modKeys.saveData()
+            ui_View.deleteMacroUpdateProfile(macroName)
+        })
     }
     function macroRenamed(oldMacroName, newMacroName) {
         for (var i = 0; i < modKeys.count; ++i) {
@@ -225,12 +244,10 @@ Rectangle {
         ui_View.modifyMacroNameUpdateProfile(oldMacroName, newMacroName)
     }
     function macroChanged(macroName) {
-        if (!editor())
-            return
         for (var i = 0; i < modKeys.count; ++i) {
             var e = modKeys.get(i)
             if (e.keyCode0 === 0x04 && macroNameOf(e) === macroName)
-                editor().sendMacro(i, macroName)
+                sendMacroLater(i, macroName)
         }
     }
 
@@ -248,6 +265,7 @@ Rectangle {
         onCountChanged: keyMatrix.refreshTexts()
 
         function saveData() {
+            keyMatrix.runPending()
             var list = []
             for (var i = 0; i < 16; ++i) {
                 var e = i < count ? get(i) : keyMatrix.entryOf(null, keyMatrix.initialCodes[i], "")
@@ -292,6 +310,11 @@ Rectangle {
         }
     }
 
+    Timer {
+        id: pendingTimer
+        interval: 0
+        onTriggered: keyMatrix.runPending()
+    }
     Timer {
         id: noticeTimer
         interval: 4000
