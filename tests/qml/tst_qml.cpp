@@ -40,7 +40,8 @@ public:
     using QObject::QObject;
     Q_INVOKABLE QStringList strings(const QString &type, const QString &language) const
     {
-        return LanguageStore(QStringLiteral(TALON_SOURCE_DIR "/modules")).getLangStrings(type, language);
+        return LanguageStore(QStringLiteral(TALON_SOURCE_DIR "/modules"))
+            .getLangStrings(type, language);
     }
 };
 
