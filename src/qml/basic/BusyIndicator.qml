@@ -8,7 +8,7 @@ Item {
     property bool isBusy: false
     property color textColor: "#ffffff"
     property int textSize: 12
-    property string textFamily: ""
+    property string textFamily: Qt.application.font.family
     readonly property bool pulsing: pulse.running  // the text's animation is running
 
     function setBusy(_isBusy) {
