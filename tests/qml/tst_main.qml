@@ -359,6 +359,20 @@ Item {
             compare(list.currentSelect, 1)
         }
 
+        // The title-bar list open on the profiles of the profile dialog, saved
+        // beside the test runner for a look.
+        function test_profileListPicture() {
+            install(["profile"])
+            started()
+            var list = tree.named(main, Accessible.ComboBox, "Profile")
+            mouseClick(list)
+            tryCompare(findChild(list, "listBox"), "height", 3 * 24 + 2)
+            var path = Qt.application.arguments[0].replace(/[^\/]*$/, "") + "main-profile-list.png"
+            var saved = false
+            main.grabToImage(function(result) { saved = result.saveToFile(path) })
+            tryVerify(function() { return saved }, 5000, "saved " + path)
+        }
+
         // Captured keys reach the screen that waits for them, and only then.
         function test_keyRouting() {
             install(["macroEditor", "keyAssigment"])
