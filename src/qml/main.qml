@@ -283,7 +283,8 @@ Item {
             }
             isPownOn = true
         }
-        selectDPIStage(ui_View.mouseGetCurrentDPI() - 1)
+        var stage = parseInt(ui_View.mouseGetCurrentDPI())
+        selectDPIStage(isNaN(stage) ? -1 : stage - 1)
     }
 
     function run() {
