@@ -283,7 +283,8 @@ Item {
             }
             isPownOn = true
         }
-        selectDPIStage(ui_View.mouseGetCurrentDPI() - 1)
+        var stage = parseInt(ui_View.mouseGetCurrentDPI())
+        selectDPIStage(isNaN(stage) ? -1 : stage - 1)
     }
 
     function run() {
@@ -595,10 +596,11 @@ Item {
         }
     }
 
+    // Shown once per run: the picture is let go once the logo has gone.
     Image {
         id: powerOnLogo
         anchors.centerIn: parent
-        source: mainIten.sourcePowerOn
+        source: visible ? mainIten.sourcePowerOn : ""
         Accessible.role: Accessible.Graphic
         Accessible.name: "Logo"
     }
@@ -819,9 +821,18 @@ Item {
         onLoaded: mainIten.panelLoaded("mouse")
     }
 
+    // Notices about the mouse's connection (no permission to open it, no
+    // mouse found) go here: above the panels, below the dialogs.
+    Item {
+        id: noticePlace
+        objectName: "noticePlace"
+        anchors.fill: parent
+    }
+
     // Behind every dialog; drags the window as the empty window does.
     Rectangle {
         id: mainMask
+        objectName: "mainMask"
         anchors.fill: parent
         color: "#90000000"
         visible: false
@@ -892,6 +903,13 @@ Item {
         objectName: "profilePlace"
         source: Qt.resolvedUrl("panels/Profile.qml")
         onLoaded: mainIten.panelLoaded("profile")
+    }
+    Connections {
+        target: mainIten.profileMain
+        ignoreUnknownSignals: true
+        function onChangeProfile(tmpProfileNo) {
+            mainIten.changeProfile(tmpProfileNo)
+        }
     }
 
     DialogFrame {
