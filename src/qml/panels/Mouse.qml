@@ -16,15 +16,17 @@ Item {
     readonly property int canvasX: 292
     readonly property int canvasY: 64
 
+    // The button list, which keeps the selection and opens the dialogs.
     function list() {
-        return typeof keyMatrixMain !== "undefined" ? keyMatrixMain : null
+        return typeof keyMatrixMain !== "undefined" && keyMatrixMain
+               && typeof keyMatrixMain.openKey === "function" ? keyMatrixMain : null
     }
     function lighting() {
         return typeof lightControlMain !== "undefined" ? lightControlMain : null
     }
     function keyText(index) {
         var l = list()
-        return l && index < l.keyTexts.length ? l.keyTexts[index] : ""
+        return l && l.keyTexts && index < l.keyTexts.length ? l.keyTexts[index] : ""
     }
 
     function hoverKey(index) {
