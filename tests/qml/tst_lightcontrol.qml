@@ -44,6 +44,7 @@ Item {
             var panel = createTemporaryObject(panelComponent, scene)
             mainIten.panels = [panel]
             panel.init(false, false)
+            waitForRendering(panel)
             return panel
         }
         function effectList(panel) {
@@ -83,6 +84,7 @@ Item {
             var f = field(panel, name)
             f.edit()
             keySequence("ctrl+a")
+            keyClick(Qt.Key_Backspace)
             for (var i = 0; i < digits.length; ++i)
                 keyClick(digits[i])
             keyClick(Qt.Key_Return)
@@ -363,7 +365,7 @@ Item {
                 { tag: "multi-colour", flags: { isColorful: true }, step: 0, send: true,
                   stored: stored(0, shippedColours), effect: [light], colour: [[0, shippedColours]], fix: [] },
                 { tag: "fifty-effect set", flags: { isColorful: true, is571: true }, step: 2, send: true,
-                  stored: stored(2, shippedColours), effect: [], colour: [[0, shippedColours]], fix: [fix] },
+                  stored: stored(2, shippedColours), effect: [], colour: [[0, shippedColours]], fix: [[fix]] },
                 { tag: "extra-entry mouse, other effect", flags: { is55328: true }, step: 2, send: true,
                   stored: stored(2, zeroed), effect: [], colour: [[1, zeroed]], fix: [] },
             ]

@@ -194,6 +194,8 @@ Item {
 
     Row {
         id: stages
+        // Few stages spread over the panel; eight share it.
+        readonly property int columnWidth: Math.floor(224 / Math.max(4, dpiSettingMain.currentDpiCount))
         anchors.horizontalCenter: parent.horizontalCenter
         y: 32
 
@@ -229,7 +231,7 @@ Item {
                 }
                 Component.onCompleted: syncValue()
 
-                width: 26
+                width: stages.columnWidth
                 height: 194
                 visible: index < dpiSettingMain.currentDpiCount
                 activeFocusOnTab: visible
@@ -322,8 +324,14 @@ Item {
                 }
 
                 Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
+                    x: 1
                     y: track.height + 2
+                    width: parent.width - 2
+                    horizontalAlignment: Text.AlignHCenter
+                    // Five digits in a narrow column shrink rather than run
+                    // into the next label.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 7
                     color: stage.isCurrent ? mainIten.colorOrange : mainIten.fontColor
                     font.family: mainIten.uiFontFamily
                     font.pixelSize: mainIten.fontMinSize
