@@ -24,7 +24,7 @@ def ini_list(values):
 class LightControl(FlowCase):
 
     def choose_effect(self, run, name):
-        run.press(run.find("list item", name, inside="Light", showing=None))
+        run.press(run.find("list item", name, showing=None))
         wait_until(lambda: run.selected_child(run.find("combo box", "Light effect")) == name,
                    "%s chosen" % name)
 
@@ -105,6 +105,18 @@ class LightControl(FlowCase):
         self.assertEqual(len(colours), 1)
         self.assertEqual(colours[0][1][24:48], with_colour(2, [255, 0, 128])[:24])
         self.assertEqual(data_blocks(run, 0x10, start), [], "no stage colour command on this family")
+
+    def test_texts_from_the_language_file(self):
+        run = self.connected("553", config={"mouse/isColorful": "true", "mouse/is571": "true",
+                                            "common/language": "ChineseSimplified"})
+        entries = [n.name for n in run.all("list item", inside="灯光")
+                   if n.parent.name == "Light effect"]
+        self.assertEqual(entries, ["关闭灯光", "单色常亮", "多彩常亮", "单色呼吸", "多彩呼吸", "色彩循环",
+                                   "彩虹波浪", "按键反应", "色彩流动", "辉光", "流星"])
+        self.choose_effect(run, "彩虹波浪")
+        run.find("slider", "速度", inside="灯光")
+        run.find("slider", "Stage 1", inside="DPI")
+        run.screenshot("light-571-chinese")
 
 
 if __name__ == "__main__":
