@@ -822,6 +822,7 @@ Item {
     // Behind every dialog; drags the window as the empty window does.
     Rectangle {
         id: mainMask
+        objectName: "mainMask"
         anchors.fill: parent
         color: "#90000000"
         visible: false
@@ -870,6 +871,13 @@ Item {
         objectName: "profilePlace"
         source: Qt.resolvedUrl("panels/Profile.qml")
         onLoaded: mainIten.panelLoaded("profile")
+    }
+    Connections {
+        target: mainIten.profileMain
+        ignoreUnknownSignals: true
+        function onChangeProfile(tmpProfileNo) {
+            mainIten.changeProfile(tmpProfileNo)
+        }
     }
 
     DialogFrame {
