@@ -107,8 +107,10 @@ class LightControl(FlowCase):
         self.assertEqual(data_blocks(run, 0x10, start), [], "no stage colour command on this family")
 
     def test_texts_from_the_language_file(self):
-        run = self.connected("553", config={"mouse/isColorful": "true", "mouse/is571": "true",
-                                            "common/language": "ChineseSimplified"})
+        run = self.talon("553", config={"mouse/isColorful": "true", "mouse/is571": "true",
+                                        "common/language": "ChineseSimplified"})
+        run.wait_showing("push button", "保存")
+        run.wait_idle()
         entries = [n.name for n in run.all("list item", inside="灯光")
                    if n.parent.name == "Light effect"]
         self.assertEqual(entries, ["关闭灯光", "单色常亮", "多彩常亮", "单色呼吸", "多彩呼吸", "色彩循环",
