@@ -27,8 +27,8 @@ Rectangle {
     property var keyTexts: []
     property alias modKeys_tmp: modKeysTmpModel
 
-    readonly property int headerHeight: 36
-    readonly property int rowHeight: Math.min(30, Math.floor((height - headerHeight - 8) / Math.max(1, Math.min(rowCount, keyCount))))
+    readonly property int headerHeight: 28
+    readonly property int rowHeight: Math.min(32, Math.floor((height - headerHeight - 14) / Math.max(1, Math.min(rowCount, keyCount))))
 
     function tr(i) {
         var l = langList
@@ -323,27 +323,57 @@ Rectangle {
 
     width: 232
     height: 300
-    color: "#000000"
+    // Drawn as the DPI and lighting panels are: a rounded panel under a
+    // title strip with an orange mark.
+    radius: 6
+    gradient: Gradient {
+        GradientStop { position: 0; color: "#202227" }
+        GradientStop { position: 1; color: mainIten.colorGray0 }
+    }
     border.width: 1
     border.color: mainIten.colorGray1
 
     Accessible.role: Accessible.Pane
     Accessible.name: tr(1)
 
+    Rectangle {
+        x: 1
+        y: 1
+        width: parent.width - 2
+        height: keyMatrix.headerHeight - 1
+        radius: 5
+        gradient: Gradient {
+            GradientStop { position: 0; color: "#2c3038" }
+            GradientStop { position: 1; color: "#1f2228" }
+        }
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: "black"
+        }
+        Rectangle {
+            x: -1
+            y: 6
+            width: 3
+            height: 14
+            color: mainIten.colorOrange
+        }
+    }
     Text {
-        x: 12
+        x: 14
         height: keyMatrix.headerHeight
         verticalAlignment: Text.AlignVCenter
         text: keyMatrix.tr(1)
         color: mainIten.fontColor
         font.family: mainIten.uiFontFamily
         font.pixelSize: mainIten.fontMiddleSize
+        font.bold: true
         Accessible.ignored: true
     }
     ImageButton {
-        anchors.right: parent.right
-        anchors.rightMargin: 8
-        y: (keyMatrix.headerHeight - height) / 2
+        x: parent.width - width - 8
+        y: 2
         width: 24
         height: 24
         source: mainIten.sourceRestBtn
@@ -352,18 +382,11 @@ Rectangle {
         accessibleName: "Restore defaults"
         onClicked: keyMatrix.restore()
     }
-    Rectangle {
-        x: 1
-        y: keyMatrix.headerHeight - 1
-        width: parent.width - 2
-        height: 1
-        color: mainIten.colorGray1
-    }
 
     Column {
         id: rows
         x: 1
-        y: keyMatrix.headerHeight + 4
+        y: keyMatrix.headerHeight + 6
         width: parent.width - 2
         Repeater {
             model: keyMatrix.rowCount
