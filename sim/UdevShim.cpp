@@ -20,8 +20,7 @@ struct udev_monitor;
 
 namespace {
 
-template <typename Function>
-Function next(const char *name)
+template <typename Function> Function next(const char *name)
 {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
@@ -70,8 +69,8 @@ udev_device *udev_monitor_receive_device(udev_monitor *monitor)
 {
     static const auto real = next<udev_device *(*)(udev_monitor *)>("udev_monitor_receive_device");
     static const auto context = next<udev *(*)(udev_monitor *)>("udev_monitor_get_udev");
-    static const auto create =
-        next<udev_device *(*)(udev *, const char *, const char *)>("udev_device_new_from_subsystem_sysname");
+    static const auto create = next<udev_device *(*)(udev *, const char *, const char *)>(
+        "udev_device_new_from_subsystem_sysname");
     bool added = false;
     if (context && create && sim::environment::takeAnnouncement(added)) {
         // A real record, so that every getter works on it; only its action

@@ -32,8 +32,7 @@ int main(int argc, char *argv[])
     Widget widget;
     QObject::connect(&instance, &SingleInstance::messageReceived, &widget, &Widget::receiveMessage);
     hooks::setBackend(std::make_unique<X11Capture>());
-    hooks::initHooks();
-    wireInputCallbacks(&widget);
+    wireInputCallbacks(&widget); // subscribes the capture while a screen asks for keys
 
     widget.showNormal();
     widget.checkDevice();

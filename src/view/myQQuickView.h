@@ -45,6 +45,13 @@ public:
     void detectKeyboard(bool isDown, unsigned char usbCode);
     void detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y);
 
+    // Whether keys typed anywhere reach the scene (set by the input wiring).
+    void setGlobalCapture(bool available) { globalCapture = available; }
+    // While on, keys and clicks that reach this window go to the hook
+    // manager as captured ones (where global capture is impossible).
+    void setWindowCapture(bool on) { windowCapture = on; }
+    bool windowCaptureOn() const { return windowCapture; }
+
     ProfileStore &profileStore() { return profiles; }
     DeviceFamily &deviceFamily() { return *family; }
     BoardProfiles &boardProfiles() { return board; }
@@ -123,6 +130,7 @@ signals:
     void keyCaptureWanted(bool wanted);
 
 protected:
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -142,4 +150,6 @@ private:
     PointerSettings pointer;
     bool firstFramePainted = false;
     QSet<QString> captureRequests;
+    bool globalCapture = false;
+    bool windowCapture = false;
 };
