@@ -189,8 +189,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     Connection connection(config, profileFile);
     if (profileNumber > 0)
         connection.profiles().currentProfile = profileNumber - 1;
-    if (!connection.connect(out))
+    if (!connection.connect(out)) {
+        if (!connection.accessProblem().isEmpty())
+            err << "talonctl: " << connection.accessProblem() << "\n";
         return kNoDevice;
+    }
     return info->run(connection, positional, options, out, err);
 }
 

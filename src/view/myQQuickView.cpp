@@ -114,6 +114,11 @@ void myQQuickView::detectMouse(bool isDown, unsigned char zarnCode, unsigned x, 
     callQml(rootObject(), "detectMouse", Qt::QueuedConnection, isDown, unsigned(zarnCode), x, y);
 }
 
+void myQQuickView::showDeviceNotice(const QString &kind, const QString &text)
+{
+    callQml(rootObject(), "showDeviceNotice", Qt::QueuedConnection, kind, text);
+}
+
 void myQQuickView::clearHidBusy()
 {
     hid->hidIdle = true;

@@ -45,6 +45,10 @@ public:
     void detectKeyboard(bool isDown, unsigned char usbCode);
     void detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y);
 
+    // Why no mouse is connected, shown in the scene: kind "denied" (with the
+    // fix in `text`), "noMouse", or empty when all is well again.
+    void showDeviceNotice(const QString &kind, const QString &text);
+
     // Whether keys typed anywhere reach the scene (set by the input wiring).
     void setGlobalCapture(bool available) { globalCapture = available; }
     // While on, keys and clicks that reach this window go to the hook

@@ -17,4 +17,6 @@ Item {
     function setCurrentDPI(dpiValue) { record("setCurrentDPI " + dpiValue) }
     function detectKeyboard(isDown, usbCode) { record("detectKeyboard " + isDown + " " + usbCode) }
     function detectMouse(isDown, zarnCode, x, y) { record("detectMouse " + isDown + " " + zarnCode + " " + x + " " + y) }
+    function showDeviceNotice(kind, text) { record("showDeviceNotice " + kind + (text ? " | " + text : "")) }
+    function changeProfile(tmpProfileNo) { record("changeProfile " + tmpProfileNo) }
 }
