@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     }
 
     workingDirectory::enter();
+    workingDirectory::followLanguageInFonts();
     hid_init();
 
     Widget widget;
