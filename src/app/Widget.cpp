@@ -167,6 +167,8 @@ void Widget::checkDevice()
     reportProblem(table); // the paths as found: a failed open clears the link's
     if (trayAvailable())
         setVisible(false);
+    else if (problem != Problem::None)
+        view()->setEnabled(true); // the notice covers the scene; its title bar still works
 }
 
 void Widget::reportProblem(const QList<DeviceEntry> &table)

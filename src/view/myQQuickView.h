@@ -136,6 +136,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -152,6 +154,8 @@ private:
     ButtonAssignment buttons;
     DeviceSettings settings;
     PointerSettings pointer;
+    void releaseHiddenScene();
+
     bool firstFramePainted = false;
     QSet<QString> captureRequests;
     bool globalCapture = false;

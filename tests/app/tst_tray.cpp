@@ -129,6 +129,7 @@ private slots:
     void noMouseIsToldOnce();
 
     void withoutATrayAStartWithoutAMouseKeepsTheWindow();
+    void withoutATrayTheWindowSaysWhatIsWrong();
     void withoutATrayClosingQuits();
 
 private:
@@ -371,6 +372,40 @@ void TestTray::withoutATrayAStartWithoutAMouseKeepsTheWindow()
     QTRY_VERIFY(!w.deviceLink().isListening);
     w.checkDevice();
     QVERIFY(w.isVisible());
+}
+
+// The real scene: its notice, looked at in the screenshots.
+void TestTray::withoutATrayTheWindowSaysWhatIsWrong()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    w.move(40, 40);
+    w.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.checkDevice();
+    QQuickItem *root = w.view()->rootObject();
+    QObject *notice = root->findChild<QObject *>(QString(), Qt::FindChildrenRecursively);
+    for (QQuickItem *child : root->childItems())
+        if (child->property("kind").isValid() && child->property("copied").isValid())
+            notice = child;
+    QVERIFY(notice);
+    QTRY_COMPARE(notice->property("kind").toString(), QStringLiteral("noMouse"));
+    QVERIFY(root->isVisible());
+    QTest::qWait(300);
+    QVERIFY(w.grab().save(screenshotPath(QStringLiteral("no-mouse.png"))));
+
+    const int device = bus().plug(sim::MouseConfig{});
+    bus().faults(device).denyAccess = true;
+    w.checkDevice();
+    QTRY_COMPARE(notice->property("kind").toString(), QStringLiteral("denied"));
+    QTest::qWait(300);
+    QVERIFY(w.grab().save(screenshotPath(QStringLiteral("permission-notice.png"))));
+
+    bus().faults(device).denyAccess = false;
+    w.checkDevice();
+    QVERIFY(Widget::deviceConnected);
+    QTRY_COMPARE(notice->property("kind").toString(), QString());
+    QTRY_VERIFY(!notice->property("visible").toBool());
 }
 
 void TestTray::withoutATrayClosingQuits()

@@ -115,7 +115,7 @@ Item {
     Rectangle {
         id: card
         objectName: "deviceNoticeCard"
-        width: 600
+        width: 680
         height: body.height + 48
         anchors.horizontalCenter: parent.horizontalCenter
         y: 48 + (parent.height - 48 - height) / 2
