@@ -117,6 +117,9 @@ void TestWayland::aDragHandsTheMoveToTheCompositor()
         w.view()->rootContext()->contextProperty(QStringLiteral("ui_Ctl")).value<QObject *>());
     QVERIFY(controller);
     const QPoint before = w.pos();
+    // The pointer enters the window before the press.
+    xdotool({"mousemove", "290", "18"});
+    QTest::qWait(300);
     xdotool({"mousemove", "300", "20", "mousedown", "1"});
     // Several steps: one motion may be merged away on a busy machine.
     for (int step = 1; step <= 4 && !controller->systemMoveStarted(); ++step) {
