@@ -24,7 +24,6 @@ private slots:
     void firmwareRowsAreTheTranslatedScreenRows();
     void gunTableAndNameLists();
     void languagesHoldTheNoticesAndTheKeyNames();
-    void theIconIsAnIcon();
 };
 
 void TestShippedTree::configurationAndItsFactoryCopyAreIdentical()
@@ -181,16 +180,6 @@ void TestShippedTree::languagesHoldTheNoticesAndTheKeyNames()
     QCOMPARE(en[120], QStringLiteral("LCtrl"));
     QCOMPARE(en[130], QStringLiteral("MS-M"));
     QCOMPARE(en[132], QStringLiteral("MS-B5"));
-}
-
-void TestShippedTree::theIconIsAnIcon()
-{
-    ModulesCopy m;
-    QFile ico(m.path(QStringLiteral("img/logo.ico")));
-    QVERIFY(ico.open(QIODevice::ReadOnly));
-    const QByteArray header = ico.read(6);
-    QCOMPARE(header.left(4), QByteArray("\0\0\1\0", 4)); // ICO, type icon
-    QVERIFY(uchar(header[4]) >= 1);
 }
 
 QTEST_GUILESS_MAIN(TestShippedTree)
