@@ -293,6 +293,7 @@ DialogFrame {
         sourcePageDown: gunControl.picture("sourcePageDown")
         delegate: Rectangle {
             id: row
+            readonly property int entryIndex: index
             readonly property bool current: index === gunControl.currentEntry
             readonly property bool editing: index >= 0 && index === gunControl.editingRow
             width: gunList.view.width
@@ -337,13 +338,13 @@ DialogFrame {
                         width: 14
                         height: 14
                         radius: 7
-                        color: gunControl.selectGun[index] === row.index ? (index === gunControl.currentSlot
+                        color: gunControl.selectGun[index] === row.entryIndex ? (index === gunControl.currentSlot
                                    ? mainIten.colorOrange : mainIten.colorBlue) : "transparent"
-                        border.color: gunControl.selectGun[index] === row.index ? "transparent" : mainIten.colorGray1
+                        border.color: gunControl.selectGun[index] === row.entryIndex ? "transparent" : mainIten.colorGray1
                         Text {
                             anchors.centerIn: parent
                             text: index + 1
-                            color: gunControl.selectGun[index] === row.index ? mainIten.fontColor : mainIten.colorGray1
+                            color: gunControl.selectGun[index] === row.entryIndex ? mainIten.fontColor : mainIten.colorGray1
                             font.family: mainIten.uiFontFamily
                             font.pixelSize: 9
                             Accessible.ignored: true
