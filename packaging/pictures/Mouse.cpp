@@ -496,8 +496,8 @@ void paintOverlay(QPainter &p, const QPainterPath &shape, bool selected)
         p.fillPath(shape, g);
     } else {
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, QColor(255, 255, 255, 120));
-        g.setColorAt(1, QColor(255, 255, 255, 70));
+        g.setColorAt(0, QColor(255, 255, 255, 100));
+        g.setColorAt(1, QColor(255, 255, 255, 52));
         p.fillPath(shape, g);
     }
     p.setClipPath(shape);
@@ -523,28 +523,21 @@ void addOverlays(Pictures &out, const QString &prefix, const MouseView &(*view)(
     }
 }
 
-// The view switch: a small mouse outline turning between its two views.
+// The view switch: a small mouse with a flat arrow turning round it.
 void viewSwitch(QPainter &p, Look look)
 {
     buttonPlate(p, QRectF(0, 0, 32, 32), look, 6);
     const QColor c = glyphColor(look);
     p.setPen(stroke(c, 1.5));
     p.setBrush(Qt::NoBrush);
-    // Top view on the left, side view on the right.
-    p.drawRoundedRect(QRectF(7, 8, 8, 13), 4, 4);
-    p.drawLine(QPointF(11, 8.5), QPointF(11, 12.5));
-    QPainterPath side;
-    side.moveTo(18, 21);
-    side.cubicTo(18, 15, 22, 12, 26, 14.5);
-    side.cubicTo(27.5, 16, 27.5, 19, 27, 21);
-    side.closeSubpath();
-    p.drawPath(side);
-    // The turning arrow underneath.
-    p.drawArc(QRectF(9, 14, 16, 12), 200 * 16, 140 * 16);
+    p.drawRoundedRect(QRectF(11.5, 5.5, 9, 14), 4.5, 4.5);
+    p.drawLine(QPointF(16, 6), QPointF(16, 10));
+    // The turning arrow: the near half of a flat ellipse round the mouse.
+    p.drawArc(QRectF(4.5, 13, 23, 11), 190 * 16, 150 * 16);
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     QPolygonF head;
-    head << QPointF(24.5, 22.5) << QPointF(26.5, 26.5) << QPointF(21.5, 26);
+    head << QPointF(28.5, 17) << QPointF(27.6, 22.6) << QPointF(23.2, 19.6);
     p.drawPolygon(head);
 }
 

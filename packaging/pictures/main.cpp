@@ -269,6 +269,28 @@ bool writeSheets(const Pictures &all, const QString &dir)
         if (!img.save(QStringLiteral("%1/sheet-%2-overlays.png").arg(dir, view)))
             return false;
     }
+    // The pictures where the window puts them, to judge them together.
+    {
+        std::map<QString, QImage> byName;
+        for (const Picture &p : all)
+            byName[p.file] = render(p, 1);
+        QImage window = byName[QStringLiteral("background.png")];
+        QPainter p(&window);
+        const std::pair<const char *, QPoint> placed[] = {
+            {"titleBar.png", {0, 0}},       {"titleLogo.png", {24, 12}},
+            {"ask.png", {920, 16}},         {"minBtnH.png", {960, 16}},
+            {"closeBtn.png", {1000, 16}},   {"dpiSettingBG.png", {768, 56}},
+            {"mouseFront.png", {292, 64}},  {"mouse0.png", {292, 64}},
+            {"mouse2S.png", {292, 64}},     {"MouseSidebtnN.png", {476, 572}},
+            {"lightBtnS.png", {532, 572}},  {"macroKeyBg.png", {24, 500}},
+            {"reportRate3.png", {24, 540}}, {"slide.png", {800, 120}},
+            {"scale.png", {784, 140}}};
+        for (const auto &[name, at] : placed)
+            p.drawImage(at, byName[QLatin1String(name)]);
+        p.end();
+        if (!window.save(dir + QStringLiteral("/sheet-window.png")))
+            return false;
+    }
     for (const auto &[group, cells] : groups) {
         const QImage img = sheet(group + QStringLiteral(" (1x and 2x)"), cells, 1600);
         if (!img.save(QStringLiteral("%1/sheet-%2.png").arg(dir, group)))
