@@ -100,9 +100,12 @@ public:
     // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
     // when asked for.
     std::vector<std::string> trace(bool withOpens = false) const;
+    // One record in that text; empty for opens and closes unless asked for.
+    static std::string traceLine(const Record &r, bool withOpens = false);
     std::vector<Frame8> frames() const; // frames the mouse accepted
     std::vector<Bytes> outputReports() const;
     int openHandles() const;
+    static std::string hex(const std::uint8_t *b, std::size_t n);
     int deviceCount() const;
 
     // Real time: reads wait for their time-out. Virtual time (tests): an empty
@@ -127,7 +130,6 @@ private:
     Mouse *live(hid_device_ *handle, int &iface);
     bool consumeReportBudget(Mouse &m);
     void record(Record r);
-    static std::string hex(const std::uint8_t *b, std::size_t n);
 
     mutable std::mutex lock;
     std::condition_variable eventArrived;
