@@ -4,7 +4,6 @@ import QtQuick
 // under test: the fonts, colours, language lists and pictures the panels
 // read, and the root functions they call, which are recorded.
 Item {
-    property var panelLang: ({})
     property bool isGun: true
     property bool isColorful: false
     property string icType: "553"

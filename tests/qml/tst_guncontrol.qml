@@ -26,6 +26,11 @@ Item {
         when: windowShown
 
         property var table: []
+        property var english: []
+
+        function initTestCase() {
+            english = panel.langList.slice()
+        }
 
         function entryOf(i) { return table[i] }
         function load(selectGun) {
@@ -59,7 +64,7 @@ Item {
         }
 
         function init() {
-            mainIten.panelLang = {}
+            panel.langList = english
             load(["0", "1", "2"])
         }
 
@@ -238,7 +243,10 @@ Item {
             verify(tree.named(panel, Accessible.EditableText, "Y axis"))
             verify(tree.named(panel, Accessible.EditableText, "Times"))
             compare(tree.all(panel, Accessible.ListItem).length, 6 + 3)
-            mainIten.panelLang = { gunControl: ["枪械编辑", "枪"] }
+            var texts = english.slice()
+            texts[0] = "枪械编辑"
+            texts[1] = "枪"
+            panel.langList = texts
             compare(panel.Accessible.name, "枪械编辑")
             verify(slotEntry("枪1"))
             verify(tree.named(panel, Accessible.ComboBox, "Select gun"), "the combo box keeps its English name")

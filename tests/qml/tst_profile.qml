@@ -18,6 +18,12 @@ Item {
         name: "Profile"
         when: windowShown
 
+        property var english: []
+
+        function initTestCase() {
+            english = panel.langList.slice()
+        }
+
         function load(names, current) {
             ui_View.reset()
             mainIten.calls = []
@@ -38,7 +44,13 @@ Item {
             var lists = ui_View.callsOf("updataNameList")
             return lists.length ? lists[lists.length - 1] : null
         }
-        function row(name) { return tree.named(panel, Accessible.ListItem, name) }
+        // The list lays out its rows on the next frame after a change.
+        function row(name) {
+            var found = null
+            tryVerify(function () { return (found = tree.named(panel, Accessible.ListItem, name)) !== null },
+                      1000, "row " + name)
+            return found
+        }
         function press(name) { tree.named(panel, Accessible.Button, name).Accessible.pressAction() }
         function typeText(text) {
             for (var i = 0; i < text.length; ++i)
@@ -46,7 +58,7 @@ Item {
         }
 
         function init() {
-            mainIten.panelLang = {}
+            panel.langList = english
             load(["Standard0", "profile_11", "profile_22", "profile_33"], 0)
         }
 
@@ -59,7 +71,10 @@ Item {
             compare(lastStored(), [2, ["Standard0"]])
             compare(panel.currentRow, 0)
 
-            mainIten.panelLang = { profile: ["配置", "", "", "", "", "标准"] }
+            var texts = english.slice()
+            texts[0] = "配置"
+            texts[5] = "标准"
+            panel.langList = texts
             load(["Standard0", "Work3", "Play1"], 3)
             compare(rows(), ["标准0", "Work3", "Play1"])
             compare(panel.currentRow, 1, "the row of the profile in use is chosen")
@@ -76,7 +91,7 @@ Item {
         function test_neverMoreThanSixRows() {
             load(["Standard0", "a1", "b2", "c3", "d4", "e5", "f6", "g7"], 0)
             compare(panel.profileDataModel0.count, 6)
-            compare(tree.all(panel, Accessible.ListItem).length, 6)
+            tryVerify(function () { return tree.all(panel, Accessible.ListItem).length === 6 }, 1000)
 
             load(["Standard0"], 0)
             for (var i = 0; i < 5; ++i)

@@ -10,10 +10,11 @@ import "PanelText.js" as PanelText
 DialogFrame {
     id: gunControl
 
-    readonly property var fallbackLang: ["Gun editor", "Gun", "Select gun", "Cursor Adjust", "X Axis", "Y axis",
+    // The texts: English until the main screen lays the language file over them.
+    property var langList: ["Gun editor", "Gun", "Select gun", "Cursor Adjust", "X Axis", "Y axis",
         "Fire adjust", "Rate", "Times", "Endness", "This name is already used by another entry",
         "A name may not be empty or a number or hold a slash", "Rename"]
-    readonly property var lang: PanelText.merged(fallbackLang, mainIten.panelLang ? mainIten.panelLang.gunControl : [])
+    readonly property var lang: langList
 
     readonly property var builtInNames: ["M416", "AKM", "M16A4", "SCAR-L", "Thomson", "UNP9"]
     readonly property var pictureNames: ["sourceM416", "sourceAKM", "sourceM16A4", "sourceSCARL", "sourceThomson",
@@ -249,7 +250,6 @@ DialogFrame {
 
     function show() {
         mainIten.mainFocus()
-        notice = ""
         mainMask.visible = true
         open()
     }
@@ -277,6 +277,7 @@ DialogFrame {
     sourceCloseH: picture("sourceCloseBtnH")
     onCloseClicked: closeEditor()
     onEmptyAreaPressed: gunControlFocus()
+    onVisibleChanged: if (visible) notice = ""
 
     // The entries; the current slot's entry is marked, a press puts an entry
     // into the current slot, a double-click (or F2) renames it.

@@ -10,10 +10,11 @@ import "PanelText.js" as PanelText
 DialogFrame {
     id: profile
 
-    readonly property var fallbackLang: ["config", "New", "Import", "Delete", "Export", "Standard", "Use",
+    // The texts: English until the main screen lays the language file over them.
+    property var langList: ["config", "New", "Import", "Delete", "Export", "Standard", "Use",
         "Rename", "This name is already used by another profile", "This name cannot be used",
         "There are six profiles already", "The first profile and the one in use cannot be deleted", "Profiles"]
-    readonly property var lang: PanelText.merged(fallbackLang, mainIten.panelLang ? mainIten.panelLang.profile : [])
+    readonly property var lang: langList
 
     readonly property int maxRows: 6
     // The name lists' end marker; a profile by that name would vanish.
@@ -208,9 +209,6 @@ DialogFrame {
 
     function show() {
         mainIten.mainFocus()
-        notice = ""
-        currentRow = Math.max(0, profileRow)
-        rowList.currentIndex = currentRow
         mainMask.visible = true
         open()
     }
@@ -238,6 +236,16 @@ DialogFrame {
     sourceCloseH: picture("sourceCloseBtnH")
     onCloseClicked: hide()
     onEmptyAreaPressed: profileFocus()
+    // Opening starts on the row in use.
+    onVisibleChanged: {
+        if (!visible)
+            return
+        notice = ""
+        currentRow = Math.max(0, profileRow)
+        rowList.currentIndex = currentRow
+    }
+    onProfileNoChanged: currentRow = Math.max(0, rowOfNumber(profileNo))
+    onCurrentRowChanged: rowList.currentIndex = currentRow
 
     ScrollList {
         id: rowList

@@ -9,9 +9,10 @@ import "PanelText.js" as PanelText
 DialogFrame {
     id: systemSetting
 
-    readonly property var fallbackLang: ["System Setting", "Mouse Speed", "Double Click Speed", "Slow", "Fast",
+    // The texts: English until the main screen lays the language file over them.
+    property var langList: ["System Setting", "Mouse Speed", "Double Click Speed", "Slow", "Fast",
         "Scroll Speed", "Number of Rows", "Scroll one Screen", "Not applied on this desktop"]
-    readonly property var lang: PanelText.merged(fallbackLang, mainIten.panelLang ? mainIten.panelLang.systemSetting : [])
+    readonly property var lang: langList
 
     // A slider's knob stands at positions 3 .. 337; a position gives the step
     // of the first threshold above it.
@@ -132,7 +133,6 @@ DialogFrame {
 
     function show() {
         mainIten.mainFocus()
-        refreshApplied()
         mainMask.visible = true
         open()
     }
@@ -159,6 +159,8 @@ DialogFrame {
     sourceCloseH: picture("sourceCloseBtnH")
     onCloseClicked: hide()
     onEmptyAreaPressed: systemSettingFocus()
+    // The desktop may have refused a setting since the dialog was last open.
+    onVisibleChanged: if (visible) refreshApplied()
 
     // The headings, each with a note where the desktop does not take its setting.
     Repeater {
