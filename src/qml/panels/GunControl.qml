@@ -435,6 +435,8 @@ DialogFrame {
         visible: gunControl.notice !== ""
         text: gunControl.notice
         color: mainIten.colorOrange
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         font.family: mainIten.uiFontFamily
         font.pixelSize: mainIten.fontMinSize
     }
