@@ -3,6 +3,7 @@ gun table, and closing the editor sends the three gun slots (553: one
 SetGunData per slot; 560: the gun bytes of on-device profiles 2 .. 4).
 Closing without a change sends nothing."""
 
+import keys
 from talon_a11y import FlowCase, main, wait_until
 
 GUN = {"mouse/isGun": "true"}
@@ -78,6 +79,33 @@ class GunEditor(FlowCase):
         for frame, data in sent:
             if frame[1] in (2, 3, 4):
                 self.assertEqual(data[65] & 0x04, 0)
+
+    def test_names_that_key_the_table_are_refused(self):
+        run = self.connected("553", config=GUN)
+        self.open_editor(run)
+        table = run.ini("gun/gunData.bin")
+        keys.focus_window(run)
+        for name in ("0", "AKM"):
+            run.press("push button", "Rename", inside="Gun editor")
+            field = run.find("text", "Rename", inside="Gun editor")
+            keys.type_text(run, name)
+            keys.press_keys(run, "Return")
+            run.wait_state(field, "showing", present=False)
+            run.find("label", "A name may not be empty or a number or hold a slash" if name == "0"
+                     else "This name is already used by another entry", inside="Gun editor")
+            run.find("list item", "M416", inside="Gun editor")
+            if name == "0":
+                run.screenshot("gun-editor-refused-name")
+        self.assertEqual(run.ini("gun/gunData.bin"), table)
+
+        run.press("push button", "Rename", inside="Gun editor")
+        keys.type_text(run, "M4 custom")
+        keys.press_keys(run, "Return")
+        run.find("list item", "M4 custom", inside="Gun editor")
+        wait_until(lambda: run.ini("gun/gunData.bin").get("gunData/0", "").startswith("M4 custom,"),
+                   "the new name stored at the entry's place")
+        self.assertEqual(run.ini("setting/name.bin")["gun/gunName"].replace(" ", ""),
+                         "M4custom,AKM,M16A4,SCAR-L,Thomson,UNP9")
 
     def test_close_without_change_sends_nothing(self):
         run = self.connected("553", config=GUN)

@@ -3,6 +3,7 @@ title-bar list: the program stores its number and sends the mouse the new
 profile's settings. Rows address their profile files by number, also after a
 row in the middle has gone."""
 
+import keys
 from talon_a11y import FlowCase, main, wait_until
 
 DIALOG = "config"
@@ -34,6 +35,9 @@ class Profiles(FlowCase):
         run.wait_hidden("dialog", DIALOG)
 
         title_list = run.find("combo box", "Profile")
+        run.press(title_list)
+        run.wait_showing("list item", "profile_0")
+        run.screenshot(shot + "-title-list")
         start = run.mark()
         run.press(self.title_entry(run, "profile_0"))
         run.wait_frames([report_rate_frame], since=start)
@@ -88,8 +92,17 @@ class Profiles(FlowCase):
         run.press(delete_buttons[1])
         run.find("label", "The first profile and the one in use cannot be deleted", inside=DIALOG)
         self.assertEqual(self.names(run), "Standard0,profile_12,profile_23")
-        run.press(delete_buttons[2])
+        # Row 2 goes from its menu, opened with the Menu key on the row.
+        row = run.find("list item", "profile_2", inside=DIALOG)
+        keys.focus(run, row)
+        keys.press_keys(run, "Menu")
+        menu = run.wait_showing("popup menu", "profile_2")
+        self.assertEqual([n.name for n in run.all("menu item", inside=None, showing=True)], ["Delete", "Export"])
+        run.screenshot("profile-row-menu")
+        run.press("menu item", "Delete")
         wait_until(lambda: self.names(run) == "Standard0,profile_12", "row 2 deleted")
+        self.assertFalse(run.showing(menu))
+
 
 
 if __name__ == "__main__":

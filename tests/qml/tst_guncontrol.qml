@@ -230,6 +230,13 @@ Item {
                     [[1, ["M416", "AK Custom", "M16A4", "SCAR-L", "Thomson", "UNP9"]]])
             verify(row("AK Custom"))
             verify(!findChild(panel, "notice").visible)
+
+            // Moving to another control ends the edit with the new name.
+            mouseDoubleClickSequence(row("UNP9"), 100, 20)
+            typeText("UNP9 S")
+            findChild(panel, "yInput").edit()
+            verify(row("UNP9 S"))
+            compare(ui_View.callsOf("modifyGundata").length, 2)
         }
 
         function test_accessibleControls() {

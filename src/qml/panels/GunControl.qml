@@ -307,6 +307,7 @@ DialogFrame {
             Accessible.selectable: true
             Accessible.selected: current
             Accessible.onPressAction: gunControl.chooseEntry(index)
+            Accessible.focusable: true
             // The list's keyboard cursor: Enter or Space puts the entry into
             // the slot, F2 renames it.
             focus: ListView.isCurrentItem
@@ -413,7 +414,13 @@ DialogFrame {
                     Keys.onReturnPressed: finish(true)
                     Keys.onEnterPressed: finish(true)
                     Keys.onEscapePressed: finish(false)
-                    onActiveFocusChanged: if (!activeFocus && row.editing) finish(true)
+                    // Another control taking the focus ends the edit; the
+                    // window losing it (another program, a menu) does not.
+                    onActiveFocusChanged: {
+                        var next = Window.activeFocusItem
+                        if (!activeFocus && row.editing && next && next !== Window.contentItem)
+                            finish(true)
+                    }
                 }
             }
             onEditingChanged: {

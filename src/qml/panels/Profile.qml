@@ -251,9 +251,9 @@ DialogFrame {
         id: rowList
         objectName: "profileRows"
         x: 16
-        y: 12
+        y: 8
         width: parent.width - 32
-        height: profile.maxRows * 44
+        height: profile.maxRows * 44 - 4
         model: profileDataModel0
         spacing: 4
         accessibleName: profile.lang[12]
@@ -276,6 +276,7 @@ DialogFrame {
             Accessible.selectable: true
             Accessible.selected: inUse
             Accessible.onPressAction: profile.changeProfileAt(index)
+            Accessible.focusable: true
 
             focus: ListView.isCurrentItem
             Keys.onPressed: function (event) {
@@ -373,7 +374,13 @@ DialogFrame {
                     Keys.onReturnPressed: finish(true)
                     Keys.onEnterPressed: finish(true)
                     Keys.onEscapePressed: finish(false)
-                    onActiveFocusChanged: if (!activeFocus && row.editing) finish(true)
+                    // Another control taking the focus ends the edit; the
+                    // window losing it (another program, a menu) does not.
+                    onActiveFocusChanged: {
+                        var next = Window.activeFocusItem
+                        if (!activeFocus && row.editing && next && next !== Window.contentItem)
+                            finish(true)
+                    }
                 }
             }
             onEditingChanged: {
@@ -429,7 +436,7 @@ DialogFrame {
     Text {
         objectName: "notice"
         x: 16
-        y: rowList.y + rowList.height + 4
+        y: rowList.y + rowList.height + 6
         width: parent.width - 32
         elide: Text.ElideRight
         visible: profile.notice !== ""
@@ -443,7 +450,7 @@ DialogFrame {
 
     Row {
         x: 16
-        y: parent.height - 16 - 28
+        y: parent.height - 8 - 28
         spacing: 16
         Repeater {
             model: [{ text: 1, icon: "sourceProfileNewBtn" }, { text: 2, icon: "sourceProfileCopyBtn" }]
