@@ -616,10 +616,11 @@ Item {
         }
     }
 
+    // Shown once per run: the picture is let go once the logo has gone.
     Image {
         id: powerOnLogo
         anchors.centerIn: parent
-        source: mainIten.sourcePowerOn
+        source: visible ? mainIten.sourcePowerOn : ""
         Accessible.role: Accessible.Graphic
         Accessible.name: "Logo"
     }

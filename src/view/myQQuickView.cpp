@@ -1,15 +1,22 @@
 #include "myQQuickView.h"
 
 #include "QmlCall.h"
+#include "WorkingSet.h"
 #include "device/Hid_Thread.h"
 #include "input/HookManager.h"
 
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QLoggingCategory>
+#include <QPixmapCache>
+#include <QQmlEngine>
+#include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTimer>
+#include <malloc.h>
 
 Q_LOGGING_CATEGORY(lcStartup, "talon.startup", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcView, "talon.view", QtWarningMsg)
 
 myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &modulesRoot)
     : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
@@ -53,6 +60,31 @@ void myQQuickView::changeEvent(QEvent *event)
     QQuickWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && rootObject())
         rootObject()->setEnabled(isEnabled());
+}
+
+// Hidden to the tray, the program may stay for days: what only the drawn
+// scene needs (its textures and render nodes, cached pictures, the script
+// heap's garbage) is given back, freed heap returns to the system, and the
+// code and data pages of the drawing libraries leave the resident set until
+// they are used again. The scene is drawn again when the window shows.
+void myQQuickView::hideEvent(QHideEvent *event)
+{
+    QQuickWidget::hideEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            releaseHiddenScene();
+    });
+}
+
+void myQQuickView::releaseHiddenScene()
+{
+    quickWindow()->releaseResources();
+    engine()->collectGarbage();
+    engine()->trimComponentCache();
+    QPixmapCache::clear();
+    malloc_trim(0);
+    const std::size_t advised = workingSet::trim();
+    qCDebug(lcView, "hidden scene released, %zu kB of file mappings advised", advised / 1024);
 }
 
 void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)

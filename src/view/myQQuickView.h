@@ -129,6 +129,7 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -145,6 +146,8 @@ private:
     ButtonAssignment buttons;
     DeviceSettings settings;
     PointerSettings pointer;
+    void releaseHiddenScene();
+
     bool firstFramePainted = false;
     QSet<QString> captureRequests;
 };

@@ -49,14 +49,18 @@ class TitleBar(FlowCase):
         run.press("push button", "Close")
         wait_until(lambda: not run.window_showing(), "the window to hide")
         icon = wait_until(run.tray_icon, "the icon in the tray")
+        # Hidden, the program lets go of what only the drawn scene needs.
+        run.wait_log("hidden scene released")
         self.assertTrue(run.alive())
 
-        # A double click on the icon brings the window back, drawn again.
+        # A double click on the icon brings the window back, drawn again and
+        # working.
         run.double_click(icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
         wait_until(run.window_showing, "the window to come back")
         run.wait_showing("push button", "Save")
         after = run.screenshot("after-restore")
         self.assertLess(_difference(before, after), 0.01)
+        self.open_help(run)
 
 
 def _difference(first, second):
