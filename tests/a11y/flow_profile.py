@@ -49,20 +49,19 @@ class Profiles(FlowCase):
     def test_553_new_and_switch(self):
         run = self.connected("553")
         start = self.new_then_switch(run, "profile-dialog-553", [0x01, 0x01, 0, 0, 0, 0, 0])
-        # The other panels send what the new profile holds, where they are built.
-        if run.exists("slider", "Stage 1", showing=None):
-            run.wait_frames([[0x11]], since=start)
-        if run.exists("combo box", "Light effect", showing=None):
-            run.wait_frames([[0x0D]], since=start)
+        # Report rate, DPI stages, lighting effect, in the panels' order.
+        run.wait_frames([[0x01, 0x01], [0x11], [0x0D]], since=start)
+        # The button list sends its key matrix first, where it is built.
         if run.exists("list item", "Key 1", showing=None) or run.exists("push button", "Key 1", showing=None):
-            run.wait_frames([[0x12]], since=start)
+            run.wait_frames([[0x12], [0x01, 0x01]], since=start)
 
     def test_560_new_and_switch(self):
         run = self.connected("560", config={"mouse/isColorful": "true", "mouse/isGun": "true"})
         start = self.new_then_switch(run, "profile-dialog-560", [0x03, 0x01, 0x01])
-        # With the gun feature the first key matrix and the firmware's own
+        # Report rate, then DPI and lighting in the on-device profile blocks;
+        # with the gun feature the first key matrix and the firmware's own
         # matrices go out after the panels.
-        run.wait_frames([[0x02, 0x01], [0x0D]], since=start)
+        run.wait_frames([[0x03, 0x01, 0x01], [0x0C, 0x01], [0x02, 0x01], [0x0D]], since=start)
 
     def test_middle_row_deleted(self):
         run = self.connected("553")
