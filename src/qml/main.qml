@@ -283,7 +283,8 @@ Item {
             }
             isPownOn = true
         }
-        selectDPIStage(ui_View.mouseGetCurrentDPI() - 1)
+        var stage = parseInt(ui_View.mouseGetCurrentDPI())
+        selectDPIStage(isNaN(stage) ? -1 : stage - 1)
     }
 
     function run() {
@@ -839,6 +840,14 @@ Item {
         visible: false
         source: "panels/Mouse.qml"
         onLoaded: mainIten.panelLoaded("mouse")
+    }
+
+    // Notices about the mouse's connection (no permission to open it, no
+    // mouse found) go here: above the panels, below the dialogs.
+    Item {
+        id: noticePlace
+        objectName: "noticePlace"
+        anchors.fill: parent
     }
 
     // Behind every dialog; drags the window as the empty window does.
