@@ -283,7 +283,8 @@ Item {
             }
             isPownOn = true
         }
-        selectDPIStage(ui_View.mouseGetCurrentDPI() - 1)
+        var stage = parseInt(ui_View.mouseGetCurrentDPI())
+        selectDPIStage(isNaN(stage) ? -1 : stage - 1)
     }
 
     // Why no mouse is connected, from the back end: the notice covers the
@@ -488,7 +489,28 @@ Item {
         profileNo = number
         if (profileMain)
             profileMain.profileNo = number
-        upItem.profileBtn.currentSelect = number
+        showProfileInList()
+    }
+
+    // The title-bar list shows the profile rows; the row of a profile is not
+    // its number once a row in the middle has gone, and the number is what
+    // names the profile file.
+    function showProfileInList() {
+        var rows = profileMain && typeof profileMain.rowOfNumber === "function"
+        upItem.profileBtn.currentSelect = rows ? profileMain.rowOfNumber(profileNo) : profileNo
+    }
+    function chooseProfileRow(row) {
+        var rows = profileMain && typeof profileMain.numberAt === "function"
+        changeProfile(rows ? profileMain.numberAt(row) : row)
+        showProfileInList()
+    }
+
+    // The current profile's file was replaced (an import): the panels load
+    // it and the mouse gets it.
+    function reloadProfile() {
+        controlUIEnable(false)
+        sendProfile()
+        controlUIEnable(true)
     }
 
     // Makes another profile the current one (from the profile dialog, the
@@ -819,7 +841,7 @@ Item {
                 mainIten.showAskMenu()
         }
         onProfileListClicked: mainIten.mainFocus()
-        onProfileChosen: function(index) { mainIten.changeProfile(index) }
+        onProfileChosen: function(index) { mainIten.chooseProfileRow(index) }
     }
 
     // The mouse picture panel fills the window; only its picture and
@@ -831,6 +853,14 @@ Item {
         visible: false
         source: "panels/Mouse.qml"
         onLoaded: mainIten.panelLoaded("mouse")
+    }
+
+    // Notices about the mouse's connection (no permission to open it, no
+    // mouse found) go here: above the panels, below the dialogs.
+    Item {
+        id: noticePlace
+        objectName: "noticePlace"
+        anchors.fill: parent
     }
 
     // Behind every dialog; drags the window as the empty window does.
@@ -891,6 +921,10 @@ Item {
         ignoreUnknownSignals: true
         function onChangeProfile(tmpProfileNo) {
             mainIten.changeProfile(tmpProfileNo)
+        }
+        // Rows added or deleted move the profile in use within the list.
+        function onProfileRowChanged() {
+            mainIten.showProfileInList()
         }
     }
 

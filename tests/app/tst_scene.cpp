@@ -172,9 +172,13 @@ void TestScene::protectionBlocksInputForItsInterval()
     Widget &w = shell.start();
     w.view()->setBusy(300);
     QVERIFY(!w.view()->isEnabled());
+    // The scene's controls are insensitive too: their accessible actions,
+    // which bypass the view, do nothing meanwhile.
+    QVERIFY(!w.view()->rootObject()->isEnabled());
     QQuickItem *busy = child(w.view()->rootObject(), "protectUIItem");
     QVERIFY(busy && busy->property("isBusy").toBool());
     QTRY_VERIFY(w.view()->isEnabled());
+    QVERIFY(w.view()->rootObject()->isEnabled());
     QVERIFY(!busy->property("isBusy").toBool());
     w.view()->setBusy(0);
     QVERIFY(!w.view()->isEnabled());

@@ -348,7 +348,9 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData", "getGlobalData",
         "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
         // the macro screen's encoder, and the screens' requests for key capture
-        "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable"};
+        "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable",
+        // whether the desktop takes the pointer settings
+        "getPointerSettingsApplied"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
