@@ -30,7 +30,12 @@ echo "first frame:    $(printf '%s\n' "${frames[@]}" | median) ms"
 echo "Device Connect: $(printf '%s\n' "${connects[@]}" | median) ms"
 echo "QML initUI:     $(printf '%s\n' "${inits[@]}" | median) ms"
 
-rss() { awk '/VmRSS/ {print $2, $3}' /proc/$pid/status; }
+# Resident set, and of it the process's own part (anonymous memory) and its
+# proportional share of pages it shares with other processes.
+rss() {
+    awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} /^Anonymous:/ {a = $2}
+         END {printf "%d kB (anonymous %d kB, proportional %d kB)", r, a, p}' /proc/$pid/smaps_rollup
+}
 LD_PRELOAD="$sim" "$exe" >"$log" 2>&1 &
 pid=$!
 sleep 10
