@@ -332,7 +332,7 @@ Item {
         // A profile change from the title-bar list or the profile dialog;
         // the current profile and numbers that name no profile do nothing.
         function test_profileChange() {
-            install(["keyMatrix", "profile", "systemSetting"])
+            install(["keyMatrix", "profile", "dpiSetting", "lightControl", "systemSetting"])
             started()
             var list = tree.named(main, Accessible.ComboBox, "Profile")
             compare(list.count, 3)
@@ -346,8 +346,8 @@ Item {
 
             tree.named(list, Accessible.ListItem, "Standard").Accessible.pressAction()
             compare(names(ui_View.calls), ["setEnabled", "setGlobalData", "setCurrentProfile",
-                "keyMatrix.init", "getData", "mouseSetReportRate", "systemSetting.init",
-                "mouseSwitchKeyMatrix", "mouseResetKeyMatrix", "setEnabled"])
+                "keyMatrix.init", "getData", "mouseSetReportRate", "dpiSetting.init", "lightControl.init",
+                "systemSetting.init", "mouseSwitchKeyMatrix", "mouseResetKeyMatrix", "setEnabled"])
             compare(ui_View.callsOf("setGlobalData"), [["mouse/profileNo", 0]])
             compare(ui_View.callsOf("setCurrentProfile"), [[0]])
             compare(ui_View.callsOf("systemSetting.init"), [[true, false]])
