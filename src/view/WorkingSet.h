@@ -5,10 +5,11 @@
 // The process's resident set while nothing is on screen.
 namespace workingSet {
 
-// Asks the kernel to take back the resident pages of the process's file
-// mappings (program and library code, fonts, read-only data). They stay in
-// the page cache and come back on first use; the kernel keeps pages it cannot
-// drop (changed private pages, heap). Returns the bytes of mappings advised.
+// Takes the pages of the process's file mappings (program and library code,
+// fonts, read-only data) out of its resident set, as a tray program does
+// while nothing of it is on screen. They come back from the page cache or the
+// file on first use; changed private pages and the heap stay. Returns the
+// bytes of mappings released.
 std::size_t trim();
 
 } // namespace workingSet
