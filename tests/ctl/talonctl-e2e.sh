@@ -80,12 +80,12 @@ expect "frame 0c 01 80" "560 apply blocks"
 
 # Exit statuses of the real executable, and what it prints.
 exits() { # expected status, TALON_SIM, command... -> output in $work/out
-    local want=$1 sim_spec=$2; shift 2
+    local want=$1 mouse=$2; shift 2
     checks=$((checks + 1))
-    env LD_PRELOAD="$sim" TALON_SIM="$sim_spec" "$talonctl" "$@" > "$work/out" 2> "$work/err"
+    env LD_PRELOAD="$sim" TALON_SIM="$mouse" "$talonctl" "$@" > "$work/out" 2> "$work/err"
     local got=$?
     if [ "$got" -ne "$want" ]; then
-        echo "FAIL: talonctl $* ($sim_spec) exited $got, not $want"; cat "$work/out" "$work/err"
+        echo "FAIL: talonctl $* ($mouse) exited $got, not $want"; cat "$work/out" "$work/err"
         failures=$((failures + 1))
     fi
 }

@@ -2,6 +2,7 @@
 // talonctl's checks of a profile given with --profile.
 #include "FuzzCommon.h"
 #include "ctl/Cli.h"
+#include "device/Hid_Thread.h"
 #include "features/ButtonAssignment.h"
 #include "features/DeviceFamily.h"
 #include "store/ProfileStore.h"
