@@ -6,6 +6,7 @@
 static void initSceneResources()
 {
     Q_INIT_RESOURCE(qml);
+    Q_INIT_RESOURCE(pictures);
 }
 
 void registerSceneResources()

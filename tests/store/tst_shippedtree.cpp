@@ -26,7 +26,6 @@ private slots:
     void firmwareRowsAreTheTranslatedScreenRows();
     void gunTableAndNameLists();
     void languagesHoldTheNoticesAndTheKeyNames();
-    void theIconIsAnIcon();
     void theMacroFolderShips();
 };
 
@@ -184,16 +183,6 @@ void TestShippedTree::theMacroFolderShips()
     // git keeps no empty folder: the source tree carries the folder with a
     // placeholder, and the build and install copy it.
     QVERIFY(QFileInfo(QStringLiteral(TALON_SOURCE_MODULES "/macro")).isDir());
-}
-
-void TestShippedTree::theIconIsAnIcon()
-{
-    ModulesCopy m;
-    QFile ico(m.path(QStringLiteral("img/logo.ico")));
-    QVERIFY(ico.open(QIODevice::ReadOnly));
-    const QByteArray header = ico.read(6);
-    QCOMPARE(header.left(4), QByteArray("\0\0\1\0", 4)); // ICO, type icon
-    QVERIFY(uchar(header[4]) >= 1);
 }
 
 QTEST_GUILESS_MAIN(TestShippedTree)

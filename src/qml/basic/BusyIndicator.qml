@@ -1,12 +1,15 @@
 import QtQuick
 
 // "LOADING ......" pulsing while the back end works and input is blocked.
+// The pulse runs only while the indicator is busy and on screen: a tray
+// program must not wake the CPU for an animation nobody sees.
 Item {
     id: busy
     property bool isBusy: false
     property color textColor: "#ffffff"
     property int textSize: 12
-    property string textFamily: ""
+    property string textFamily: Qt.application.font.family
+    readonly property bool pulsing: pulse.running  // the text's animation is running
 
     function setBusy(_isBusy) {
         isBusy = _isBusy
@@ -32,7 +35,8 @@ Item {
         font.family: busy.textFamily
 
         SequentialAnimation on opacity {
-            running: busy.isBusy
+            id: pulse
+            running: busy.isBusy && busy.visible
             loops: Animation.Infinite
             NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
             NumberAnimation { from: 0.2; to: 1.0; duration: 400 }

@@ -1,0 +1,122 @@
+import QtQuick
+import "../basic"
+
+// The frame every dialog shares: a grey panel under a black 30 px title bar
+// with the title, a Close button at its right and, where the dialog has one,
+// a Back button at its left. The title bar drags the dialog, which stays
+// inside its parent (the window). The dialog's own controls go below it.
+Rectangle {
+    id: frame
+
+    property string title: ""
+    property bool showBack: false             // shows the Back button
+    property url sourceClose                  // pictures of the Close button
+    property url sourceCloseH
+    property url sourceBack                   // pictures of the Back button
+    property url sourceBackH
+    property color textColor: "#ffffff"
+    property string fontFamily: Qt.application.font.family
+    property int fontSize: 14
+    readonly property int titleHeight: 30
+    readonly property alias body: body        // the area below the title bar
+    default property alias content: body.data
+
+    signal closeClicked()
+    signal backClicked()
+    signal emptyAreaPressed()                 // a press on the frame outside its controls (close open lists)
+
+    function centre() {
+        if (!parent)
+            return
+        x = Math.round((parent.width - width) / 2)
+        y = Math.round((parent.height - height) / 2)
+    }
+    function open() {
+        centre()
+        visible = true
+        forceActiveFocus()
+    }
+
+    visible: false
+    color: "#1a1a1a"
+    border.width: 1
+    border.color: "#3c3c3c"
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
+    Keys.onEscapePressed: closeClicked()
+
+    // Presses on empty parts of the dialog stop here instead of reaching the
+    // window behind it (which would drag the window).
+    MouseArea {
+        anchors.fill: parent
+        onPressed: frame.emptyAreaPressed()
+    }
+
+    Rectangle {
+        id: titleBar
+        x: 1
+        y: 1
+        width: parent.width - 2
+        height: frame.titleHeight
+        color: "#000000"
+
+        MouseArea {
+            id: dragArea
+            objectName: "titleDrag"
+            anchors.fill: parent
+            drag.target: frame
+            drag.minimumX: 0
+            drag.minimumY: 0
+            drag.maximumX: frame.parent ? Math.max(0, frame.parent.width - frame.width) : 0
+            drag.maximumY: frame.parent ? Math.max(0, frame.parent.height - frame.height) : 0
+            onPressed: frame.emptyAreaPressed()
+        }
+        ImageButton {
+            id: backButton
+            anchors.left: parent.left
+            anchors.leftMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 24
+            height: 24
+            visible: frame.showBack
+            source: frame.sourceBack
+            hoverSource: frame.sourceBackH
+            accessibleName: "Back"
+            onClicked: frame.backClicked()
+        }
+        Text {
+            anchors.left: frame.showBack ? backButton.right : parent.left
+            anchors.leftMargin: frame.showBack ? 8 : 12
+            anchors.right: closeButton.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            elide: Text.ElideRight
+            text: frame.title
+            color: frame.textColor
+            font.family: frame.fontFamily
+            font.pixelSize: frame.fontSize
+            Accessible.ignored: true
+        }
+        ImageButton {
+            id: closeButton
+            anchors.right: parent.right
+            anchors.rightMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 24
+            height: 24
+            source: frame.sourceClose
+            hoverSource: frame.sourceCloseH
+            accessibleName: "Close"
+            onClicked: frame.closeClicked()
+        }
+    }
+
+    Item {
+        id: body
+        x: 1
+        y: titleBar.y + titleBar.height
+        width: parent.width - 2
+        height: parent.height - y - 1
+    }
+}

@@ -1,0 +1,7 @@
+import QtQuick
+
+// A radio button: a click selects it (the owner clears the others of its
+// group on btnClick); pictures radioBtn / radioBtnS.
+SelectBox {
+    exclusive: true
+}
