@@ -8,8 +8,9 @@ set -u
 exe=$(realpath "$1") sim=$(realpath "$2")
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; chattr -i "$work/runtime" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0 checks=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+failures=0 checks=0 failed_check=0
+# One check may find several faults; it counts once.
+fail() { echo "FAIL: $*"; [ "$failed_check" = "$checks" ] || failures=$((failures + 1)); failed_check=$checks; }
 
 for signal in TERM INT HUP; do
     checks=$((checks + 1))
