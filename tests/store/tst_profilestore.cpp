@@ -5,6 +5,8 @@
 #include "store/ProfileStore.h"
 
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <QTest>
 
 class TestProfileStore : public QObject
@@ -192,19 +194,22 @@ void TestProfileStore::outOfRangeProfilesAreRefused()
     store.setData(QStringLiteral("mouse/dpiCount"), 1); // dropped, no crash
 }
 
-// The settings class caches a file by size and modification time; quick
-// replacements of the same size land within one tick of the file system's
-// clock, and only the bumped time tells them apart.
+// The settings class caches a file by size and modification time, and the
+// file system's clock ticks coarsely: a same-size replacement made within
+// the tick in which the old file was written (here: touched just before) has
+// the old time, and only the bumped time tells it apart.
 void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("p.bin"));
+    QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=9\n"));
     for (int i = 0; i < 40; ++i) {
         const int value = i % 10;
-        QVERIFY(
-            fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
-        const QSettings s(file, QSettings::IniFormat);
-        QCOMPARE(s.value(QStringLiteral("mouse/dpiCount")).toInt(), value);
+        ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0); // the tick's time
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
+                 (i + 9) % 10);
+        QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(), value);
     }
 }
 
