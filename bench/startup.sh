@@ -3,13 +3,14 @@
 # virtual mouse, on a private X server (run it through tests/x11/with-x.sh):
 #   bash tests/x11/with-x.sh bash bench/startup.sh build
 # Prints: time from process start to the first frame, to "Device Connect" and
-# to the scene's initUI (median of five starts); resident memory after 10 s
-# idle; CPU time used over 60 s idle with the listener and capture running.
+# to the scene's initUI (median of five starts); resident memory with the
+# window shown (10 s after the start) and after 10 s hidden to the tray; CPU
+# time used over 60 s hidden, with the listener and capture running.
 set -eu
 build=$(realpath "${1:-build}")
 exe=$build/bin/kestrel-talon
 sim=$build/lib/libtalonsim.so
-export QT_LOGGING_RULES="talon.startup=true;qml=true"
+export QT_LOGGING_RULES="talon.startup=true;talon.view=true;qml=true"
 export QT_MESSAGE_PATTERN="%{time process} %{message}"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -29,14 +30,24 @@ echo "first frame:    $(printf '%s\n' "${frames[@]}" | median) ms"
 echo "Device Connect: $(printf '%s\n' "${connects[@]}" | median) ms"
 echo "QML initUI:     $(printf '%s\n' "${inits[@]}" | median) ms"
 
+rss() { awk '/VmRSS/ {print $2, $3}' /proc/$pid/status; }
 LD_PRELOAD="$sim" "$exe" >"$log" 2>&1 &
 pid=$!
 sleep 10
-echo "resident after 10 s: $(awk '/VmRSS/ {print $2, $3}' /proc/$pid/status)"
+echo "resident, shown, after 10 s: $(rss)"
+
+# Hidden to the tray with the window's own close button (top right).
+window=$(xdotool search --sync --onlyvisible --pid "$pid" --name '^KESTREL TALON$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + WIDTH - 12)) $((Y + 28)) click 1
+for _ in $(seq 1 100); do grep -q "hidden scene released" "$log" && break; sleep 0.05; done
+sleep 10
+echo "resident, hidden for 10 s:   $(rss)"
 ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
 before=$(ticks)
 sleep 60
 after=$(ticks)
 hz=$(getconf CLK_TCK)
-echo "CPU over 60 s idle: $(( (after - before) * 1000 / hz )) ms ($(awk -v t=$((after - before)) -v hz="$hz" 'BEGIN {printf "%.2f", t / hz / 60 * 100}') %)"
+echo "CPU over 60 s hidden: $(( (after - before) * 1000 / hz )) ms ($(awk -v t=$((after - before)) -v hz="$hz" 'BEGIN {printf "%.2f", t / hz / 60 * 100}') %)"
+echo "resident, hidden for 70 s:   $(rss)"
 kill "$pid"; wait "$pid" 2>/dev/null || true

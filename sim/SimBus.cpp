@@ -3,6 +3,7 @@
 #include "SimCipher.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -221,54 +222,52 @@ std::string Bus::hex(const std::uint8_t *b, std::size_t n)
     return s;
 }
 
+std::string Bus::traceLine(const Record &r, bool withOpens)
+{
+    switch (r.kind) {
+    case Record::Kind::FeatureOut:
+        return (r.checksumOk ? "frame " : "bad frame ") + hex(r.frame.data(), 8);
+    case Record::Kind::FeatureIn:
+        return "reply " + hex(r.frame.data(), 8);
+    case Record::Kind::Output:
+        return "out " + std::to_string(r.raw.size());
+    case Record::Kind::Input:
+        return "in " + std::to_string(r.raw.size());
+    case Record::Kind::Event:
+        return "event " + hex(r.raw.data(), r.raw.size());
+    case Record::Kind::Timeout:
+        return "timeout";
+    case Record::Kind::Pause:
+        return "pause " + std::to_string(r.ms);
+    case Record::Kind::Unplug:
+        return "unplug";
+    case Record::Kind::Exit:
+        return "hid_exit open=" + std::to_string(r.ms);
+    case Record::Kind::AfterExit:
+        return "call after hid_exit";
+    case Record::Kind::Fault:
+    case Record::Kind::Handshake:
+    case Record::Kind::EventRead:
+        return {};
+    case Record::Kind::Open:
+    case Record::Kind::OpenFailed:
+    case Record::Kind::Close:
+        if (!withOpens)
+            return {};
+        return r.kind == Record::Kind::Open         ? "open " + std::to_string(r.iface)
+               : r.kind == Record::Kind::OpenFailed ? "open failed"
+                                                    : "close";
+    }
+    return {};
+}
+
 std::vector<std::string> Bus::trace(bool withOpens) const
 {
     std::vector<std::string> out;
     for (const Record &r : records()) {
-        switch (r.kind) {
-        case Record::Kind::FeatureOut:
-            out.push_back((r.checksumOk ? "frame " : "bad frame ") + hex(r.frame.data(), 8));
-            break;
-        case Record::Kind::FeatureIn:
-            out.push_back("reply " + hex(r.frame.data(), 8));
-            break;
-        case Record::Kind::Output:
-            out.push_back("out " + std::to_string(r.raw.size()));
-            break;
-        case Record::Kind::Input:
-            out.push_back("in " + std::to_string(r.raw.size()));
-            break;
-        case Record::Kind::Event:
-            out.push_back("event " + hex(r.raw.data(), r.raw.size()));
-            break;
-        case Record::Kind::Timeout:
-            out.push_back("timeout");
-            break;
-        case Record::Kind::Pause:
-            out.push_back("pause " + std::to_string(r.ms));
-            break;
-        case Record::Kind::Unplug:
-            out.push_back("unplug");
-            break;
-        case Record::Kind::Exit:
-            out.push_back("hid_exit open=" + std::to_string(r.ms));
-            break;
-        case Record::Kind::AfterExit:
-            out.push_back("call after hid_exit");
-            break;
-        case Record::Kind::Fault:
-        case Record::Kind::Handshake:
-        case Record::Kind::EventRead:
-            break;
-        case Record::Kind::Open:
-        case Record::Kind::OpenFailed:
-        case Record::Kind::Close:
-            if (withOpens)
-                out.push_back(r.kind == Record::Kind::Open ? "open " + std::to_string(r.iface)
-                              : r.kind == Record::Kind::OpenFailed ? "open failed"
-                                                                   : "close");
-            break;
-        }
+        std::string line = traceLine(r, withOpens);
+        if (!line.empty())
+            out.push_back(std::move(line));
     }
     return out;
 }
@@ -356,13 +355,14 @@ hid_device_ *Bus::open(const char *p)
     if (!p || std::sscanf(p, "sim:%d:%d", &device, &iface) != 2 || device < 0 ||
         device >= static_cast<int>(mice.size()) || iface < 0 || iface > 2) {
         log.push_back({Record::Kind::OpenFailed, device, iface});
+        errno = ENOENT;
         return nullptr;
     }
     Mouse &m = *mice[static_cast<std::size_t>(device)];
     const bool armed = faulty(m);
     if (iface == kCommand)
         ++m.operations;
-    bool refuse = !m.plugged || (armed && m.faults.failOpens < 0);
+    bool refuse = !m.plugged || m.faults.denyAccess || (armed && m.faults.failOpens < 0);
     if (!refuse && armed && m.faults.failOpens > 0) {
         --m.faults.failOpens;
         refuse = true;
@@ -370,6 +370,8 @@ hid_device_ *Bus::open(const char *p)
     if (refuse) {
         log.push_back({Record::Kind::OpenFailed, device, iface});
         hit(device, iface);
+        // What open(2) of a hidraw node would leave behind.
+        errno = !m.plugged ? ENOENT : m.faults.denyAccess ? EACCES : EIO;
         return nullptr;
     }
     auto *h = new hid_device_{device, iface};

@@ -4,10 +4,14 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 #include <sstream>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace sim::environment {
 
@@ -15,15 +19,29 @@ namespace {
 
 std::atomic<int> dpiPresses{0};
 std::atomic<int> plugToggles{0};
+int wakeFd = -1;
+
+// Guarded by signalLock: the listener's thread and the GUI thread both poll.
+std::mutex signalLock;
 int stage = 1;
 bool pluggedIn = true;
+std::deque<bool> announcements; // true: plugged in
+
+void wake()
+{
+    const std::uint64_t one = 1;
+    if (wakeFd >= 0 && ::write(wakeFd, &one, sizeof one) < 0)
+        return; // the counter is full: the monitor is woken already
+}
 
 void onSignal(int signal)
 {
-    if (signal == SIGUSR1)
+    if (signal == SIGUSR1) {
         dpiPresses.fetch_add(1);
-    else
+    } else {
         plugToggles.fetch_add(1);
+        wake(); // nobody calls into hidapi while the mouse is away
+    }
 }
 
 struct Device
@@ -94,6 +112,16 @@ Device parseDevice(const std::string &text)
     return d;
 }
 
+bool flagged(const std::string &text, const std::string &flag)
+{
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ','))
+        if (item == flag)
+            return true;
+    return false;
+}
+
 // The traffic the mouse saw, one line each, for tests of the real executables.
 void writeTrace()
 {
@@ -107,6 +135,38 @@ void writeTrace()
         for (std::size_t i = 1; i < report.size(); ++i)
             std::fprintf(f, " %02x", report[i]);
         std::fprintf(f, "\n");
+    }
+    std::fclose(f);
+}
+
+// The journal: the trace's lines appended while the program runs, each
+// output report's "out" line followed by its "data" line, so that a test of
+// the real executable sees what the mouse got without ending the program.
+// Written at every call into the mouse (the listener calls twice a second
+// while a mouse is connected) and at exit.
+std::mutex journalLock;
+std::size_t journalled = 0;
+
+void writeJournal()
+{
+    static const char *path = std::getenv("TALON_SIM_JOURNAL");
+    if (!path || !*path)
+        return;
+    std::lock_guard<std::mutex> g(journalLock);
+    const std::vector<Record> records = Bus::instance().records();
+    if (records.size() <= journalled)
+        return;
+    std::FILE *f = std::fopen(path, "a");
+    if (!f)
+        return;
+    for (; journalled < records.size(); ++journalled) {
+        const Record &r = records[journalled];
+        const std::string line = Bus::traceLine(r);
+        if (line.empty())
+            continue;
+        std::fprintf(f, "%s\n", line.c_str());
+        if (r.kind == Record::Kind::Output && r.raw.size() > 1)
+            std::fprintf(f, "data %s\n", Bus::hex(r.raw.data() + 1, r.raw.size() - 1).c_str());
     }
     std::fclose(f);
 }
@@ -126,11 +186,16 @@ void ensureConfigured()
                 if (one.empty())
                     continue;
                 const Device d = parseDevice(one);
-                Bus::instance().faults(Bus::instance().plug(d.config)) = d.faults;
+                const int device = Bus::instance().plug(d.config);
+                Bus::instance().faults(device) = d.faults;
+                Bus::instance().faults(device).denyAccess = flagged(one, "denied");
             }
         }
+        wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
         if (std::getenv("TALON_SIM_TRACE"))
             std::atexit(writeTrace);
+        if (std::getenv("TALON_SIM_JOURNAL"))
+            std::atexit(writeJournal);
         std::signal(SIGUSR1, onSignal);
         std::signal(SIGUSR2, onSignal);
         std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
@@ -140,8 +205,10 @@ void ensureConfigured()
 
 void pollSignals()
 {
+    writeJournal();
     if (Bus::instance().deviceCount() == 0)
         return;
+    std::lock_guard<std::mutex> g(signalLock);
     for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1)) {
         stage = stage % 5 + 1;
         Bus::instance().pressDpiButton(0, static_cast<std::uint8_t>(stage));
@@ -149,7 +216,36 @@ void pollSignals()
     for (; plugToggles.load() > 0; plugToggles.fetch_sub(1)) {
         pluggedIn = !pluggedIn;
         pluggedIn ? Bus::instance().replug(0) : Bus::instance().unplug(0);
+        announcements.push_back(pluggedIn);
+        wake();
     }
+}
+
+int announcementFd()
+{
+    ensureConfigured();
+    return wakeFd;
+}
+
+bool takeAnnouncement(bool &added)
+{
+    {
+        std::lock_guard<std::mutex> g(signalLock);
+        if (announcements.empty()) {
+            // Emptied before the signals are applied: a signal that comes
+            // later writes to the counter again.
+            std::uint64_t count = 0;
+            if (::read(wakeFd, &count, sizeof count) < 0)
+                count = 0;
+        }
+    }
+    pollSignals();
+    std::lock_guard<std::mutex> g(signalLock);
+    if (announcements.empty())
+        return false;
+    added = announcements.front();
+    announcements.pop_front();
+    return true;
 }
 
 } // namespace sim::environment

@@ -73,6 +73,7 @@ int main(int argc, char *argv[])
     }
 
     workingDirectory::enter();
+    workingDirectory::followLanguageInFonts();
     hidAccess::init();
 
     int result = 0;
@@ -83,8 +84,7 @@ int main(int argc, char *argv[])
         QuitSignals quitSignals;
         QObject::connect(&quitSignals, &QuitSignals::quitRequested, &widget, &Widget::exitSYS);
         hooks::setBackend(std::make_unique<X11Capture>());
-        hooks::initHooks();
-        wireInputCallbacks(&widget);
+        wireInputCallbacks(&widget); // subscribes the capture while a screen asks for keys
 
         widget.showNormal();
         widget.checkDevice();

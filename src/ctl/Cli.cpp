@@ -6,6 +6,7 @@
 #include "ProbeCommand.h"
 #include "device/DeviceTable.h"
 #include "store/ProfileStore.h"
+#include "store/UserData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,8 +101,16 @@ int refused(QTextStream &err, const QString &command, const Hid_Thread &link)
 
 QString defaultConfigPath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("modules/setting/apConfig.bin"));
+    // The tree the program works in: the user's copy where the program keeps
+    // one (an installed or read-only tree), else the shipped one.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString shipped = userData::shippedRoot(exeDir);
+    const QString config = QStringLiteral("/modules/setting/apConfig.bin");
+    const bool inPlace = !userData::installed(exeDir) &&
+                         QFileInfo(shipped + QStringLiteral("/modules/setting")).isWritable();
+    if (!inPlace && QFileInfo::exists(userData::userRoot() + config))
+        return userData::userRoot() + config;
+    return shipped + config;
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
@@ -179,8 +188,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
     if (plan.access != Access::None) {
         connection.selectRow(options.device);
         connection.setReadOnly(plan.access == Access::Reads);
-        if (!connection.connect(err))
+        if (!connection.connect(err)) {
+            if (!connection.accessProblem().isEmpty())
+                err << "talonctl: " << connection.accessProblem() << "\n";
             return kNoDevice;
+        }
         if (connection.link().exchangeRecord().failures > 0)
             return refused(err, inv.command, connection.link());
     }

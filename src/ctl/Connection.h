@@ -43,6 +43,9 @@ public:
     // the handshake.
     bool connect(QTextStream &out);
     int connectedRow() const { return row; }
+    // After a failed connect: what to tell the user when the mouse is there
+    // but may not be opened; empty otherwise.
+    QString accessProblem() const { return deniedHelp; }
 
     QString modulesRoot() const { return root; }
     QString configFileName() const { return configFile; }
@@ -67,6 +70,7 @@ private:
     QString profileRoot(const QString &profileFile);
 
     QTemporaryDir scratch;
+    QString deniedHelp;
     QString root;
     QString configFile;
     QString ownProfile;

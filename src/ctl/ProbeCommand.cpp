@@ -1,6 +1,7 @@
 #include "ProbeCommand.h"
 
 #include "Cli.h"
+#include "device/DeviceAccess.h"
 #include "device/DeviceTable.h"
 #include "device/Hid_Thread.h"
 
@@ -42,6 +43,7 @@ int probe(const QString &configPath, int row, bool json, QTextStream &out, QText
     link.deviceList = deviceTable::read(configPath);
     for (DeviceEntry &e : link.deviceList)
         deviceTable::locateInterfaces(e);
+    const QList<DeviceEntry> found = link.deviceList; // a failed open clears a path
 
     QJsonArray entries;
     int answered = -1;
@@ -84,8 +86,13 @@ int probe(const QString &configPath, int row, bool json, QTextStream &out, QText
         }
         entries << entry;
     }
-    if (answered < 0 && !link.deviceList.isEmpty())
-        text += QStringLiteral("no device answered\n");
+    if (answered < 0 && !link.deviceList.isEmpty()) {
+        const QList<DeviceEntry> refused = deviceAccess::denied(found);
+        if (!refused.isEmpty())
+            err << "talonctl: " << deviceAccess::permissionHelp(refused) << "\n";
+        else
+            text += QStringLiteral("no device answered\n");
+    }
 
     if (json) {
         const QJsonObject o{

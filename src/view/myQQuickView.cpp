@@ -1,15 +1,26 @@
 #include "myQQuickView.h"
 
 #include "QmlCall.h"
+#include "WorkingSet.h"
 #include "device/Hid_Thread.h"
 #include "input/HookManager.h"
+#include "input/KeyTranslation.h"
+#include "input/LinuxKeyMap.h"
 
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPixmapCache>
+#include <QQmlEngine>
+#include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTimer>
+#include <malloc.h>
 
 Q_LOGGING_CATEGORY(lcStartup, "talon.startup", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcView, "talon.view", QtWarningMsg)
 
 myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &modulesRoot)
     : QQuickWidget(parent), hid(&link), config(modulesRoot), profiles(modulesRoot),
@@ -38,10 +49,102 @@ void myQQuickView::paintEvent(QPaintEvent *event)
     }
 }
 
+namespace {
+
+// On X11 and Wayland a key event's native scan code is the XKB key code: the
+// Linux input code plus 8.
+constexpr quint32 kXkbKeyCodeOffset = 8;
+
+unsigned buttonMessage(Qt::MouseButton button, bool down)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return down ? hooks::kLeftDown : hooks::kLeftUp;
+    case Qt::RightButton:
+        return down ? hooks::kRightDown : hooks::kRightUp;
+    case Qt::MiddleButton:
+        return down ? hooks::kMiddleDown : hooks::kMiddleUp;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+bool myQQuickView::event(QEvent *event)
+{
+    // Observed before the scene sees them (Tab included), never consumed.
+    if (windowCapture) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->nativeScanCode() > kXkbKeyCodeOffset) {
+                const linuxKeys::ScanCode scan =
+                    linuxKeys::toScanCode(key->nativeScanCode() - kXkbKeyCodeOffset);
+                if (scan.valid())
+                    hooks::keyboardEvent(event->type() == QEvent::KeyPress ? hooks::kKeyDown
+                                                                           : hooks::kKeyUp,
+                                         scan.scan, scan.extended ? keys::kExtendedFlag : 0);
+            }
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->globalPosition().toPoint();
+            if (const unsigned message =
+                    buttonMessage(mouse->button(), event->type() == QEvent::MouseButtonPress))
+                hooks::mouseEvent(message, at.x(), at.y());
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QQuickWidget::event(event);
+}
+
+// Repaint at once, then let QQuickWidget hand the focus on to the scene:
+// without that no text field of the scene ever receives a key.
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
     repaint();
-    event->accept();
+    QQuickWidget::focusInEvent(event);
+}
+
+// While the view takes no input, the scene's controls are insensitive too,
+// so that their accessible actions do nothing either.
+void myQQuickView::changeEvent(QEvent *event)
+{
+    QQuickWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && rootObject())
+        rootObject()->setEnabled(isEnabled());
+}
+
+// Hidden to the tray, the program may stay for days: what only the drawn
+// scene needs (its textures and render nodes, cached pictures, the script
+// heap's garbage) is given back, freed heap returns to the system, and the
+// code and data pages of the drawing libraries leave the resident set until
+// they are used again. The scene is drawn again when the window shows.
+void myQQuickView::hideEvent(QHideEvent *event)
+{
+    QQuickWidget::hideEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            releaseHiddenScene();
+    });
+}
+
+void myQQuickView::releaseHiddenScene()
+{
+    quickWindow()->releaseResources();
+    engine()->collectGarbage();
+    engine()->trimComponentCache();
+    QPixmapCache::clear();
+    malloc_trim(0);
+    const std::size_t advised = workingSet::trim();
+    qCDebug(lcView, "hidden scene released, %zu kB of file mappings advised", advised / 1024);
 }
 
 void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
@@ -52,6 +155,11 @@ void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
 void myQQuickView::detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y)
 {
     callQml(rootObject(), "detectMouse", Qt::QueuedConnection, isDown, unsigned(zarnCode), x, y);
+}
+
+void myQQuickView::showDeviceNotice(const QString &kind, const QString &text)
+{
+    callQml(rootObject(), "showDeviceNotice", Qt::QueuedConnection, kind, text);
 }
 
 void myQQuickView::clearHidBusy()
@@ -122,5 +230,5 @@ void myQQuickView::requestKeyCapture(QVariant requester, bool active)
 
 bool myQQuickView::globalCaptureAvailable()
 {
-    return hooks::hooksInstalled();
+    return globalCapture;
 }
