@@ -1,5 +1,6 @@
 #include "Widget.h"
 
+#include "AppFollow.h"
 #include "DeviceChangeMonitor.h"
 #include "UserEvent.h"
 #include "device/DeviceTable.h"
@@ -48,10 +49,15 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
 
     monitor = new DeviceChangeMonitor(this);
     connect(monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
+
+    follow = new AppFollow(view(), QStringLiteral("./modules"), this);
+    follow->start();
 }
 
 Widget::~Widget()
 {
+    delete follow;
+    follow = nullptr;
     link.stopListener();
     link.waitForListener();
     controller->deleteLater();
@@ -104,6 +110,7 @@ void Widget::checkDevice()
 
     qDebug("Device DisConnect");
     deviceConnected = false;
+    follow->setDeviceReady(false);
     setVisible(false);
 }
 
@@ -132,8 +139,11 @@ void Widget::postStartUI()
 void Widget::customEvent(QEvent *event)
 {
     if (event->type() == QEvent::User &&
-        static_cast<UserEvent *>(event)->code() == UserEvent::kStartUI)
+        static_cast<UserEvent *>(event)->code() == UserEvent::kStartUI) {
         view()->runUI();
+        // initUI has run: the scene can switch profiles.
+        follow->setDeviceReady(true);
+    }
 }
 
 void Widget::deviceChanged()
@@ -157,7 +167,12 @@ void Widget::dpiStageSwitched(int stage)
 void Widget::eventInterfaceGone()
 {
     QMetaObject::invokeMethod(
-        this, [this] { view()->setEnabled(false); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            view()->setEnabled(false);
+            follow->setDeviceReady(false);
+        },
+        Qt::QueuedConnection);
 }
 
 void Widget::exitSYS()

@@ -11,6 +11,7 @@
 class Ui_Controler;
 class myQQuickView;
 class DeviceChangeMonitor;
+class AppFollow;
 
 // The program's one top-level window: the frameless, translucent host of the
 // QML view. It owns the device link, the tray icon and the poll timer that
@@ -34,6 +35,7 @@ public:
     Hid_Thread &deviceLink() { return link; }
     QSystemTrayIcon *tray() const { return trayIcon; }
     QTimer &pollTimer() { return timer; }
+    AppFollow *appFollow() const { return follow; }
 
     // Runs QML initUI, then (from a posted event) QML run.
     void postStartUI();
@@ -67,4 +69,5 @@ private:
     Hid_Thread link;
     QSystemTrayIcon *trayIcon = nullptr;
     DeviceChangeMonitor *monitor = nullptr;
+    AppFollow *follow = nullptr;
 };

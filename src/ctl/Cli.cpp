@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "AppProfileCommand.h"
 #include "Connection.h"
 #include "DeviceCommands.h"
 #include "ProbeCommand.h"
@@ -34,6 +35,9 @@ QString usage()
                     .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.help),
                          QString::fromLatin1(c.example));
     }
+    text += QStringLiteral("  %1\n      %2\n      Example: %3\n")
+                .arg(QString::fromLatin1(kAppProfileUsage), QString::fromLatin1(kAppProfileHelp),
+                     QString::fromLatin1(kAppProfileExample));
     text += QStringLiteral(
         "  help\n"
         "      Print this text.\n"
@@ -158,6 +162,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
         return probe(config, out, err);
     }
+    if (command == QLatin1String("app-profile"))
+        return appProfile(config, positional, out, err);
     const CommandInfo *info = findCommand(command);
     if (!info) {
         err << "talonctl: unknown command " << command << "\n" << usage();

@@ -6,6 +6,7 @@
 #include "features/DeviceSettings.h"
 #include "input/PointerSettings.h"
 #include "store/AppConfigStore.h"
+#include "store/AppProfileStore.h"
 #include "store/GunDataStore.h"
 #include "store/LanguageStore.h"
 #include "store/MacroLibrary.h"
@@ -48,6 +49,10 @@ public:
     ProfileStore &profileStore() { return profiles; }
     DeviceFamily &deviceFamily() { return *family; }
     BoardProfiles &boardProfiles() { return board; }
+    AppConfigStore &configStore() { return config; }
+
+    // What the profile panel shows of the following of the window in front.
+    void setAppFollowStatus(bool available, const QString &lastForeignClass);
 
 public slots:
     void clearHidBusy();
@@ -118,9 +123,25 @@ public slots:
     // True when keys typed anywhere on the desktop can be captured; false
     // where only keys typed into this window arrive (no X server).
     bool globalCaptureAvailable();
+    // The scene holds automatic profile switches while it has unsaved changes
+    // (a macro being recorded holds them too).
+    void holdProfileSwitch(bool held);
+    // Applications bound to a profile: their classes, the binding of a class
+    // (replacing one to another profile) and its removal; true when stored.
+    QStringList getAppProfiles(QVariant profile);
+    QVariant bindAppProfile(QVariant windowClass, QVariant profile);
+    QVariant unbindAppProfile(QVariant windowClass);
+    // The application that was in front before our window; empty if none.
+    QString lastForeignApp();
+    // False where the window in front cannot be followed (no X server, or a
+    // window manager that does not publish the active window).
+    bool appFollowAvailable();
 
 signals:
     void keyCaptureWanted(bool wanted);
+    void currentProfileSet(int profile);
+    void profileSwitchHeld(bool held);
+    void appRulesChanged();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -142,4 +163,10 @@ private:
     PointerSettings pointer;
     bool firstFramePainted = false;
     QSet<QString> captureRequests;
+    AppProfileStore appRules;
+    bool followAvailable = false;
+    QString foreignApp;
+    bool sceneHeld = false;
+    bool switchHeld = false;
+    void updateSwitchHeld();
 };

@@ -345,7 +345,10 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData", "getGlobalData",
         "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
         // the macro screen's encoder, and the screens' requests for key capture
-        "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable"};
+        "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable",
+        // profiles that follow the application in front
+        "holdProfileSwitch", "getAppProfiles", "bindAppProfile", "unbindAppProfile", "lastForeignApp",
+        "appFollowAvailable"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
