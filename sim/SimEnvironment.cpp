@@ -26,9 +26,36 @@ void onSignal(int signal)
         plugToggles.fetch_add(1);
 }
 
-MouseConfig parseDevice(const std::string &text)
+struct Device
 {
-    MouseConfig c;
+    MouseConfig config;
+    Faults faults;
+};
+
+void setFault(Faults &f, const std::string &name)
+{
+    if (name == "silent")
+        f.silent = true;
+    else if (name == "wrong")
+        f.wrongHandshake = true;
+    else if (name == "garbage")
+        f.garbage = true;
+    else if (name == "featureout")
+        f.failFeatureOut = true;
+    else if (name == "write")
+        f.failWrite = true;
+    else if (name == "read")
+        f.failRead = true;
+    else if (name == "short")
+        f.shortReports = true;
+    else if (name == "stall")
+        f.stall = true;
+}
+
+Device parseDevice(const std::string &text)
+{
+    Device d;
+    MouseConfig &c = d.config;
     std::stringstream in(text);
     std::string item;
     bool first = true;
@@ -55,9 +82,16 @@ MouseConfig parseDevice(const std::string &text)
         else if (key == "code") {
             c.code = value;
             c.encode = true;
-        }
+        } else if (key == "fault")
+            setFault(d.faults, value);
+        else if (key == "onset")
+            d.faults.onset = std::atoi(value.c_str());
+        else if (key == "unplug")
+            d.faults.unplugAfter = std::atoi(value.c_str());
+        else if (key == "failopens")
+            d.faults.failOpens = std::atoi(value.c_str());
     }
-    return c;
+    return d;
 }
 
 // The traffic the mouse saw, one line each, for tests of the real executables.
@@ -88,9 +122,12 @@ void ensureConfigured()
         if (devices != "none") {
             std::stringstream in(devices);
             std::string one;
-            while (std::getline(in, one, ';'))
-                if (!one.empty())
-                    Bus::instance().plug(parseDevice(one));
+            while (std::getline(in, one, ';')) {
+                if (one.empty())
+                    continue;
+                const Device d = parseDevice(one);
+                Bus::instance().faults(Bus::instance().plug(d.config)) = d.faults;
+            }
         }
         if (std::getenv("TALON_SIM_TRACE"))
             std::atexit(writeTrace);

@@ -3,7 +3,11 @@
 // Set-up of the preloaded virtual mouse from the environment:
 //   TALON_SIM  devices to plug, ";"-separated, each "family[,key=value...]"
 //              with family 553 or 560 and keys vid, pid, report, code
-//              (code=XXXXXX turns the cipher on). Default: "553". "none": empty bus.
+//              (code=XXXXXX turns the cipher on), and faults: fault=silent|wrong|
+//              garbage|featureout|write|read|short|stall (repeatable),
+//              failopens=N, unplug=N (before the (N+1)-th report), onset=N
+//              (operations before any fault strikes).
+//              Default: "553". "none": empty bus.
 // TALON_SIM_TRACE=FILE writes the traffic the mouse saw to FILE at exit.
 // SIGUSR1 presses the DPI button of the first mouse (stages 1 to 5 in turn);
 // SIGUSR2 unplugs it, or plugs it back in.

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
 class Ui_Controler;
 class myQQuickView;
@@ -44,6 +45,10 @@ public:
     void deviceChanged();
     // A tray balloon; also written to the "talon.app" log for diagnostics.
     void showNotice(const QString &title, const QString &text);
+    // Told of every balloon as the tray icon gets it (tests look at it).
+    using NoticeObserver = std::function<void(const QString &title, const QString &text,
+                                              QSystemTrayIcon::MessageIcon icon, int ms)>;
+    void observeNotices(NoticeObserver observer) { noticeObserver = std::move(observer); }
 
     // From the listener's thread.
     void dpiStageSwitched(int stage) override;
@@ -69,5 +74,6 @@ private:
     Hid_Thread link;
     QSystemTrayIcon *trayIcon = nullptr;
     DeviceChangeMonitor *monitor = nullptr;
+    NoticeObserver noticeObserver;
     AppFollow *follow = nullptr;
 };

@@ -1,92 +1,76 @@
 #include "AppProfileCommand.h"
 
-#include "Cli.h"
+#include "Connection.h"
 #include "store/AppProfileStore.h"
-
-#include <QFileInfo>
 
 namespace ctl {
 
-const char *const kAppProfileUsage = "app-profile list | add CLASS N | remove CLASS";
-const char *const kAppProfileHelp =
-    "Profiles that follow the application in front: list the rules, bind the\n"
-    "      windows of class CLASS (their WM_CLASS class, any case; see xprop WM_CLASS)\n"
-    "      to profile N (1 to 10), or remove the rule. Needs no mouse; a running\n"
-    "      utility takes the change at once.";
-const char *const kAppProfileExample = "talonctl app-profile add steam_app_730 2";
-
-namespace {
-
-// The data tree around .../modules/setting/apConfig.bin.
-QString modulesRootOf(const QString &configPath)
+QString checkAppProfile(const QStringList &args, const Options &)
 {
-    return QFileInfo(QFileInfo(configPath).absolutePath()).absolutePath();
+    const QString action = args.value(0);
+    if (action == QLatin1String("list"))
+        return args.size() == 1 ? QString() : QStringLiteral("app-profile list takes nothing more");
+    if (action == QLatin1String("add")) {
+        if (args.size() != 3)
+            return QStringLiteral("app-profile add takes a class and a profile");
+        bool ok = false;
+        const int profile = args[2].toInt(&ok);
+        if (!ok || profile < 1 || profile > AppProfileStore::kProfileCount)
+            return QStringLiteral("app-profile add: the profile is 1 to 10, not \"%1\"")
+                .arg(args[2]);
+    } else if (action == QLatin1String("remove")) {
+        if (args.size() != 2)
+            return QStringLiteral("app-profile remove takes a class");
+    } else {
+        return action.isEmpty() ? QStringLiteral("app-profile takes list, add or remove")
+                                : QStringLiteral("app-profile: unknown action \"%1\"").arg(action);
+    }
+    if (AppProfileStore::normalizedClass(args[1]).isEmpty())
+        return QStringLiteral("app-profile: not a window class: \"%1\"").arg(args[1]);
+    return QString();
 }
 
-int badUsage(QTextStream &err, const QString &why)
+void appProfile(Connection &c, const QStringList &args, const Options &, Plan &plan)
 {
-    err << "talonctl: app-profile: " << why << "\n"
-        << "usage: talonctl " << kAppProfileUsage << "\n";
-    return kBadInput;
-}
-
-int written(AppProfileStore::Result result, const AppProfileStore &store,
-            const QString &windowClass, QTextStream &err)
-{
+    plan.access = Access::None;
+    const AppProfileStore store(c.modulesRoot());
+    const QString action = args[0];
+    if (action == QLatin1String("list")) {
+        const AppProfileStore::Rules rules = store.rules();
+        plan.report = [rules](QTextStream &out, bool) {
+            for (auto it = rules.cbegin(); it != rules.cend(); ++it)
+                out << it.key() << ' ' << it.value() + 1 << '\n';
+        };
+        return;
+    }
+    // The file is small and written in one step: written here, so that a
+    // refusal is told as an error before anything else happens.
+    AppProfileStore writer(c.modulesRoot());
+    const QString windowClass = AppProfileStore::normalizedClass(args[1]);
+    const AppProfileStore::Result result = action == QLatin1String("add")
+                                               ? writer.bind(windowClass, args[2].toInt() - 1)
+                                               : writer.unbind(windowClass);
     switch (result) {
     case AppProfileStore::Result::Stored:
-        return kOk;
-    case AppProfileStore::Result::BadClass:
-        return badUsage(err, QStringLiteral("not a window class: \"%1\"").arg(windowClass));
-    case AppProfileStore::Result::BadProfile:
-        return badUsage(err, QStringLiteral("the profile is 1 to 10"));
-    case AppProfileStore::Result::Full:
-        err << "talonctl: app-profile: " << AppProfileStore::kMaxRules
-            << " rules are stored already; remove one first\n";
-        return kBadInput;
-    case AppProfileStore::Result::NotFound:
-        err << "talonctl: app-profile: no rule for " << windowClass << "\n";
-        return kBadInput;
-    case AppProfileStore::Result::WriteFailed:
         break;
+    case AppProfileStore::Result::Full:
+        plan.error = QStringLiteral("%1 rules are stored already; remove one first")
+                         .arg(AppProfileStore::kMaxRules);
+        return;
+    case AppProfileStore::Result::NotFound:
+        plan.error = QStringLiteral("no rule for %1").arg(windowClass);
+        return;
+    default:
+        plan.error = QStringLiteral("cannot write %1").arg(writer.filePath());
+        return;
     }
-    err << "talonctl: app-profile: cannot write " << store.filePath() << "\n";
-    return kBadInput;
-}
-
-} // namespace
-
-int appProfile(const QString &configPath, const QStringList &arguments, QTextStream &out,
-               QTextStream &err)
-{
-    const QString action = arguments.value(0);
-    AppProfileStore store(modulesRootOf(configPath));
-
-    if (action == QLatin1String("list")) {
-        if (arguments.size() != 1)
-            return badUsage(err, QStringLiteral("list takes no arguments"));
-        const AppProfileStore::Rules rules = store.rules();
-        for (auto it = rules.cbegin(); it != rules.cend(); ++it)
-            out << it.key() << ' ' << it.value() + 1 << '\n';
-        return kOk;
-    }
-    if (action == QLatin1String("add")) {
-        if (arguments.size() != 3)
-            return badUsage(err, QStringLiteral("add takes a class and a profile"));
-        bool ok = false;
-        const int profile = arguments[2].toInt(&ok);
-        if (!ok || profile < 1 || profile > AppProfileStore::kProfileCount)
-            return badUsage(err,
-                            QStringLiteral("the profile is 1 to 10, not \"%1\"").arg(arguments[2]));
-        return written(store.bind(arguments[1], profile - 1), store, arguments[1], err);
-    }
-    if (action == QLatin1String("remove")) {
-        if (arguments.size() != 2)
-            return badUsage(err, QStringLiteral("remove takes a class"));
-        return written(store.unbind(arguments[1]), store, arguments[1], err);
-    }
-    return badUsage(err, action.isEmpty() ? QStringLiteral("say list, add or remove")
-                                          : QStringLiteral("unknown action \"%1\"").arg(action));
+    const int profile = action == QLatin1String("add") ? args[2].toInt() : 0;
+    plan.report = [windowClass, profile](QTextStream &out, bool) {
+        if (profile > 0)
+            out << windowClass << ": profile " << profile << '\n';
+        else
+            out << windowClass << ": no rule\n";
+    };
 }
 
 } // namespace ctl

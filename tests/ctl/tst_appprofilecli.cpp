@@ -18,6 +18,7 @@ private slots:
     void addListRemove();
     void badArgumentsExitWithTwo_data();
     void badArgumentsExitWithTwo();
+    void itsOwnHelp();
 
 private:
     int run(QStringList args)
@@ -63,7 +64,7 @@ void TestAppProfileCli::badArgumentsExitWithTwo_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no action") << QStringList{"app-profile"} << "say list, add or remove";
+    QTest::newRow("no action") << QStringList{"app-profile"} << "takes list, add or remove";
     QTest::newRow("unknown action")
         << QStringList{"app-profile", "bind", "x", "1"} << "unknown action";
     QTest::newRow("add without profile")
@@ -77,7 +78,10 @@ void TestAppProfileCli::badArgumentsExitWithTwo_data()
         << QStringList{"app-profile", "add", "a\tb", "2"} << "not a window class";
     QTest::newRow("remove nothing")
         << QStringList{"app-profile", "remove", "nobody"} << "no rule for nobody";
-    QTest::newRow("list with more") << QStringList{"app-profile", "list", "all"} << "no arguments";
+    QTest::newRow("list with more")
+        << QStringList{"app-profile", "list", "all"} << "takes nothing more";
+    QTest::newRow("an option it does not take")
+        << QStringList{"app-profile", "add", "x", "2", "--profile", "3"} << "takes no --profile";
 }
 
 void TestAppProfileCli::badArgumentsExitWithTwo()
@@ -91,6 +95,17 @@ void TestAppProfileCli::badArgumentsExitWithTwo()
     QVERIFY2(err.startsWith(QStringLiteral("talonctl: ")), qPrintable(err));
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(ModulesCopy::read(store.filePath()), before);
+}
+
+void TestAppProfileCli::itsOwnHelp()
+{
+    QCOMPARE(run({"app-profile", "--help"}), 0);
+    QVERIFY2(out.startsWith(
+                 QStringLiteral("Usage: talonctl app-profile list | add CLASS N | remove CLASS")),
+             qPrintable(out));
+    QVERIFY(out.contains(QStringLiteral("Example: talonctl app-profile add steam_app_730 2")));
+    QCOMPARE(run({"--help"}), 0);
+    QVERIFY(out.contains(QStringLiteral("app-profile list | add CLASS N | remove CLASS")));
 }
 
 QTEST_GUILESS_MAIN(TestAppProfileCli)

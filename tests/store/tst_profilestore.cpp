@@ -1,8 +1,10 @@
 // The profile store: current and default profile, lists, and the whole-file
 // operations, which must never lose or half-write a profile.
 #include "StoreFixture.h"
+#include "store/FileReplace.h"
 #include "store/ProfileStore.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestProfileStore : public QObject
@@ -21,6 +23,7 @@ private slots:
     void aFailedImportKeepsTheProfile();
     void pendingChangesOfAReplacedProfileAreNotWrittenIntoTheNewFile();
     void outOfRangeProfilesAreRefused();
+    void aSameSizeReplacementIsSeenAtOnce();
 };
 
 void TestProfileStore::readsTheCurrentOrTheDefaultProfile()
@@ -187,6 +190,22 @@ void TestProfileStore::outOfRangeProfilesAreRefused()
     store.currentProfile = 42;
     QVERIFY(!store.getData(QStringLiteral("mouse/dpiCount"), false).isValid());
     store.setData(QStringLiteral("mouse/dpiCount"), 1); // dropped, no crash
+}
+
+// The settings class caches a file by size and modification time; quick
+// replacements of the same size land within one tick of the file system's
+// clock, and only the bumped time tells them apart.
+void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.bin"));
+    for (int i = 0; i < 40; ++i) {
+        const int value = i % 10;
+        QVERIFY(
+            fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
+        const QSettings s(file, QSettings::IniFormat);
+        QCOMPARE(s.value(QStringLiteral("mouse/dpiCount")).toInt(), value);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProfileStore)
