@@ -221,54 +221,52 @@ std::string Bus::hex(const std::uint8_t *b, std::size_t n)
     return s;
 }
 
+std::string Bus::traceLine(const Record &r, bool withOpens)
+{
+    switch (r.kind) {
+    case Record::Kind::FeatureOut:
+        return (r.checksumOk ? "frame " : "bad frame ") + hex(r.frame.data(), 8);
+    case Record::Kind::FeatureIn:
+        return "reply " + hex(r.frame.data(), 8);
+    case Record::Kind::Output:
+        return "out " + std::to_string(r.raw.size());
+    case Record::Kind::Input:
+        return "in " + std::to_string(r.raw.size());
+    case Record::Kind::Event:
+        return "event " + hex(r.raw.data(), r.raw.size());
+    case Record::Kind::Timeout:
+        return "timeout";
+    case Record::Kind::Pause:
+        return "pause " + std::to_string(r.ms);
+    case Record::Kind::Unplug:
+        return "unplug";
+    case Record::Kind::Exit:
+        return "hid_exit open=" + std::to_string(r.ms);
+    case Record::Kind::AfterExit:
+        return "call after hid_exit";
+    case Record::Kind::Fault:
+    case Record::Kind::Handshake:
+    case Record::Kind::EventRead:
+        return {};
+    case Record::Kind::Open:
+    case Record::Kind::OpenFailed:
+    case Record::Kind::Close:
+        if (!withOpens)
+            return {};
+        return r.kind == Record::Kind::Open         ? "open " + std::to_string(r.iface)
+               : r.kind == Record::Kind::OpenFailed ? "open failed"
+                                                    : "close";
+    }
+    return {};
+}
+
 std::vector<std::string> Bus::trace(bool withOpens) const
 {
     std::vector<std::string> out;
     for (const Record &r : records()) {
-        switch (r.kind) {
-        case Record::Kind::FeatureOut:
-            out.push_back((r.checksumOk ? "frame " : "bad frame ") + hex(r.frame.data(), 8));
-            break;
-        case Record::Kind::FeatureIn:
-            out.push_back("reply " + hex(r.frame.data(), 8));
-            break;
-        case Record::Kind::Output:
-            out.push_back("out " + std::to_string(r.raw.size()));
-            break;
-        case Record::Kind::Input:
-            out.push_back("in " + std::to_string(r.raw.size()));
-            break;
-        case Record::Kind::Event:
-            out.push_back("event " + hex(r.raw.data(), r.raw.size()));
-            break;
-        case Record::Kind::Timeout:
-            out.push_back("timeout");
-            break;
-        case Record::Kind::Pause:
-            out.push_back("pause " + std::to_string(r.ms));
-            break;
-        case Record::Kind::Unplug:
-            out.push_back("unplug");
-            break;
-        case Record::Kind::Exit:
-            out.push_back("hid_exit open=" + std::to_string(r.ms));
-            break;
-        case Record::Kind::AfterExit:
-            out.push_back("call after hid_exit");
-            break;
-        case Record::Kind::Fault:
-        case Record::Kind::Handshake:
-        case Record::Kind::EventRead:
-            break;
-        case Record::Kind::Open:
-        case Record::Kind::OpenFailed:
-        case Record::Kind::Close:
-            if (withOpens)
-                out.push_back(r.kind == Record::Kind::Open ? "open " + std::to_string(r.iface)
-                              : r.kind == Record::Kind::OpenFailed ? "open failed"
-                                                                   : "close");
-            break;
-        }
+        std::string line = traceLine(r, withOpens);
+        if (!line.empty())
+            out.push_back(std::move(line));
     }
     return out;
 }

@@ -109,9 +109,12 @@ public:
     // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
     // when asked for.
     std::vector<std::string> trace(bool withOpens = false) const;
+    // One record in that text; empty for opens and closes unless asked for.
+    static std::string traceLine(const Record &r, bool withOpens = false);
     std::vector<Frame8> frames() const; // frames the mouse accepted
     std::vector<Bytes> outputReports() const;
     int openHandles() const;
+    static std::string hex(const std::uint8_t *b, std::size_t n);
     int deviceCount() const;
     // Operations the mouse made fail, fall short or stall (a fault's hits,
     // and every report tried while unplugged).
@@ -161,7 +164,6 @@ private:
     int gone(hid_device_ *handle);
     void hit(int device, int iface);
     void record(Record r);
-    static std::string hex(const std::uint8_t *b, std::size_t n);
 
     mutable std::mutex lock;
     std::condition_variable eventArrived;

@@ -111,6 +111,38 @@ void writeTrace()
     std::fclose(f);
 }
 
+// The journal: the trace's lines appended while the program runs, each
+// output report's "out" line followed by its "data" line, so that a test of
+// the real executable sees what the mouse got without ending the program.
+// Written at every call into the mouse (the listener calls twice a second
+// while a mouse is connected) and at exit.
+std::mutex journalLock;
+std::size_t journalled = 0;
+
+void writeJournal()
+{
+    static const char *path = std::getenv("TALON_SIM_JOURNAL");
+    if (!path || !*path)
+        return;
+    std::lock_guard<std::mutex> g(journalLock);
+    const std::vector<Record> records = Bus::instance().records();
+    if (records.size() <= journalled)
+        return;
+    std::FILE *f = std::fopen(path, "a");
+    if (!f)
+        return;
+    for (; journalled < records.size(); ++journalled) {
+        const Record &r = records[journalled];
+        const std::string line = Bus::traceLine(r);
+        if (line.empty())
+            continue;
+        std::fprintf(f, "%s\n", line.c_str());
+        if (r.kind == Record::Kind::Output && r.raw.size() > 1)
+            std::fprintf(f, "data %s\n", Bus::hex(r.raw.data() + 1, r.raw.size() - 1).c_str());
+    }
+    std::fclose(f);
+}
+
 } // namespace
 
 void ensureConfigured()
@@ -131,6 +163,8 @@ void ensureConfigured()
         }
         if (std::getenv("TALON_SIM_TRACE"))
             std::atexit(writeTrace);
+        if (std::getenv("TALON_SIM_JOURNAL"))
+            std::atexit(writeJournal);
         std::signal(SIGUSR1, onSignal);
         std::signal(SIGUSR2, onSignal);
         std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
@@ -140,6 +174,7 @@ void ensureConfigured()
 
 void pollSignals()
 {
+    writeJournal();
     if (Bus::instance().deviceCount() == 0)
         return;
     for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1)) {

@@ -9,6 +9,8 @@
 //              (operations before any fault strikes).
 //              Default: "553". "none": empty bus.
 // TALON_SIM_TRACE=FILE writes the traffic the mouse saw to FILE at exit.
+// TALON_SIM_JOURNAL=FILE appends the same lines to FILE while the program
+// runs, each "out" line followed by its report's "data" line.
 // SIGUSR1 presses the DPI button of the first mouse (stages 1 to 5 in turn);
 // SIGUSR2 unplugs it, or plugs it back in.
 namespace sim::environment {

@@ -1,10 +1,13 @@
 import QtQuick
 import "basic"
 import "common"
+import "panels"
 
 // The root of the scene: the frameless 1024 x 640 window, its start-up and
-// reconnection sequence, the input protection while the back end works, and
-// the hand-over of captured keys and buttons to the panels.
+// reconnection sequence, the input protection while the back end works, the
+// places of the panels and dialogs, the save, reset and profile actions, and
+// the hand-over of captured keys to the panels. Every panel may be absent:
+// each call into one is made only when it exists.
 Item {
     id: mainIten
     width: 1024
@@ -17,8 +20,6 @@ Item {
 
     property var mainLang: ["Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
-    // The language lists of the panels, by panel name, as initUI loaded them.
-    property var panelLang: ({})
     property bool initProfile: true
     property bool isScrollRateFocus: false
     property string fontFamily: "微软雅黑"
@@ -38,10 +39,6 @@ Item {
     property bool is55328: false
     property bool is571: false
     property bool isPownOn: false
-    property int keyCount: 8
-    property int profileNo: 0
-    // The DPI stage selected on screen, 0-based; -1 when the mouse reports none.
-    property int currentDPI: -1
     property int globalSetting_size: 11
     property color globalSetting_color: "#FF00FFFF"
     property string globalSetting_fontFamily: "Arial"
@@ -55,21 +52,212 @@ Item {
     property color colorOrange: "#cf3e00"
     property color colorBlack: Qt.rgba(0, 0, 0, 1)
 
-    function indexPicture(file) {
-        return "qrc:/index/modules/img/skin" + skin_No + "/index/" + file
+    // What the main screen keeps for panels that may be absent or load late:
+    // the current profile, the mouse's button count, the DPI stage shown
+    // (0-based, -1 when the mouse reports none) and the panels' language
+    // lists by type.
+    property int profileNo: 0
+    property int keyCount: 8
+    property int currentDPI: -1
+    property var panelLang: ({})
+    readonly property int profileCount: 10
+
+    // The panels, by the names the other screens use; null while absent.
+    readonly property Item keyMatrixMain: keyMatrixPlace.item
+    readonly property Item dpiSettingMain: dpiSettingPlace.item
+    readonly property Item lightControlMain: lightControlPlace.item
+    readonly property Item mouseMain: mousePlace.item
+    readonly property Item macroEditorMain: macroEditorPlace.item
+    readonly property Item gunControlMain: gunControlPlace.item
+    readonly property Item systemSettingMain: systemSettingPlace.item
+    readonly property Item keyAssigmentMain: keyAssigmentPlace.item
+    readonly property Item profileMain: profilePlace.item
+
+    // Changes on a panel that the Save button has not sent yet.
+    readonly property bool isAnySave: (keyMatrixMain !== null && keyMatrixMain.isSave === true)
+        || (dpiSettingMain !== null && dpiSettingMain.isSave === true)
+        || (lightControlMain !== null && lightControlMain.isSave === true)
+    // Profiles that follow the window in front wait while changes are unsaved
+    // or a macro is being recorded.
+    readonly property bool isProfileSwitchHeld: isAnySave
+        || (gunControlMain !== null && gunControlMain.isSave === true)
+        || (macroEditorMain !== null && macroEditorMain.isInputting === true)
+    onIsProfileSwitchHeldChanged: ui_View.holdProfileSwitch(isProfileSwitchHeld)
+
+    function skinPicture(group, file) {
+        return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file
     }
+    // The pictures. The frame's lie at the top of the resources, the gun
+    // silhouettes in skin 1 whatever the skin, every other one in its group's
+    // folder of the current skin.
     property url sourceBackground: "qrc:/modules/img/background.png"
     property url sourceTitleBar: "qrc:/modules/img/titleBar.png"
     property url sourceTitleLogo: "qrc:/modules/img/titleLogo.png"
-    property url sourcePowerOn: indexPicture("powerOn.png")
-    property url sourceMinBtn: indexPicture("minBtn.png")
-    property url sourceMinBtnH: indexPicture("minBtnH.png")
-    property url sourceCloseBtn: indexPicture("closeBtn.png")
-    property url sourceCloseBtnH: indexPicture("closeBtnH.png")
-    property url sourceAsk: indexPicture("ask.png")
-    property url sourceAskH: indexPicture("askH.png")
+    property url sourceMouseFront: skinPicture("mouse", "mouseFront.png")
+    property url sourceMouseSide: skinPicture("mouse", "mouseSide.png")
+    property url sourceMouse0: skinPicture("mouse", "mouse0.png")
+    property url sourceMouse0S: skinPicture("mouse", "mouse0S.png")
+    property url sourceMouse1: skinPicture("mouse", "mouse1.png")
+    property url sourceMouse1S: skinPicture("mouse", "mouse1S.png")
+    property url sourceMouse2: skinPicture("mouse", "mouse2.png")
+    property url sourceMouse2S: skinPicture("mouse", "mouse2S.png")
+    property url sourceMouse3: skinPicture("mouse", "mouse3.png")
+    property url sourceMouse3S: skinPicture("mouse", "mouse3S.png")
+    property url sourceMouse4: skinPicture("mouse", "mouse4.png")
+    property url sourceMouse4S: skinPicture("mouse", "mouse4S.png")
+    property url sourceMouse5: skinPicture("mouse", "mouse5.png")
+    property url sourceMouse5S: skinPicture("mouse", "mouse5S.png")
+    property url sourceMouse6: skinPicture("mouse", "mouse6.png")
+    property url sourceMouse6S: skinPicture("mouse", "mouse6S.png")
+    property url sourceMouse7: skinPicture("mouse", "mouse7.png")
+    property url sourceMouse7S: skinPicture("mouse", "mouse7S.png")
+    property url sourceMouseSide0: skinPicture("mouse", "mouseSide0.png")
+    property url sourceMouseSide0S: skinPicture("mouse", "mouseSide0S.png")
+    property url sourceMouseSide1: skinPicture("mouse", "mouseSide1.png")
+    property url sourceMouseSide1S: skinPicture("mouse", "mouseSide1S.png")
+    property url sourceMouseSide2: skinPicture("mouse", "mouseSide2.png")
+    property url sourceMouseSide2S: skinPicture("mouse", "mouseSide2S.png")
+    property url sourceMouseSide3: skinPicture("mouse", "mouseSide3.png")
+    property url sourceMouseSide3S: skinPicture("mouse", "mouseSide3S.png")
+    property url sourceMouseSide4: skinPicture("mouse", "mouseSide4.png")
+    property url sourceMouseSide4S: skinPicture("mouse", "mouseSide4S.png")
+    property url sourceMouseSide5: skinPicture("mouse", "mouseSide5.png")
+    property url sourceMouseSide5S: skinPicture("mouse", "mouseSide5S.png")
+    property url sourceMouseSide6: skinPicture("mouse", "mouseSide6.png")
+    property url sourceMouseSide6S: skinPicture("mouse", "mouseSide6S.png")
+    property url sourceMouseSide7: skinPicture("mouse", "mouseSide7.png")
+    property url sourceMouseSide7S: skinPicture("mouse", "mouseSide7S.png")
+    property url sourceMouseSidebtnN: skinPicture("mouse", "MouseSidebtnN.png")
+    property url sourceMouseSidebtnH: skinPicture("mouse", "MouseSidebtnH.png")
+    property url sourceMouseSidebtnS: skinPicture("mouse", "MouseSidebtnS.png")
+    property url sourcelightBtn: skinPicture("mouse", "lightBtn.png")
+    property url sourcelightBtnS: skinPicture("mouse", "lightBtnS.png")
+    property url sourceMinBtn: skinPicture("index", "minBtn.png")
+    property url sourceMinBtnH: skinPicture("index", "minBtnH.png")
+    property url sourceCloseBtn: skinPicture("index", "closeBtn.png")
+    property url sourceCloseBtnH: skinPicture("index", "closeBtnH.png")
+    property url sourceSureBtn: skinPicture("index", "sureBtn.png")
+    property url sourceSureBtnH: skinPicture("index", "sureBtnH.png")
+    property url sourceAsk: skinPicture("index", "ask.png")
+    property url sourceAskH: skinPicture("index", "askH.png")
+    property url sourceRestBtn: skinPicture("index", "restBtn.png")
+    property url sourceRestBtnH: skinPicture("index", "restBtnH.png")
+    property url sourceRestBtnP: skinPicture("index", "restBtnP.png")
+    property url sourceSaveBtn: skinPicture("index", "saveBtn.png")
+    property url sourceSaveBtnH: skinPicture("index", "saveBtnH.png")
+    property url sourceSaveBtnP: skinPicture("index", "saveBtnP.png")
+    property url sourceMacroKeyBg: skinPicture("index", "macroKeyBg.png")
+    property url sourceSingleKeyBg: skinPicture("index", "singleKeyBg.png")
+    property url sourceMacroTypeCheck: skinPicture("index", "macroTypeCheck.png")
+    property url sourceMacroTypeCheck0: skinPicture("index", "macroTypeCheck0.png")
+    property url sourcePowerOn: skinPicture("index", "powerOn.png")
+    property url sourceBack: skinPicture("index", "back.png")
+    property url sourceBackH: skinPicture("index", "backH.png")
+    property url sourceDropBtn: skinPicture("index", "dropBtn.png")
+    property url sourceDropBtnU: skinPicture("index", "dropBtnU.png")
+    property url sourceConfigBtn: skinPicture("index", "configBtn.png")
+    property url sourceSlide: skinPicture("index", "slide.png")
+    property url sourceScale: skinPicture("index", "scale.png")
+    property url sourceRadioBtn: skinPicture("index", "radioBtn.png")
+    property url sourceRadioBtnS: skinPicture("index", "radioBtnS.png")
+    property url sourceCheckBtn: skinPicture("index", "checkBtn.png")
+    property url sourcePageUp: skinPicture("index", "pageUp.png")
+    property url sourcePageDown: skinPicture("index", "pageDown.png")
+    property url sourcexy0: skinPicture("xySetting", "xy0.png")
+    property url sourcexy1: skinPicture("xySetting", "xy1.png")
+    property url sourcexy2: skinPicture("xySetting", "xy2.png")
+    property url sourcexy3: skinPicture("xySetting", "xy3.png")
+    property url sourcexy4: skinPicture("xySetting", "xy4.png")
+    property url sourcexy5: skinPicture("xySetting", "xy5.png")
+    property url sourcexy6: skinPicture("xySetting", "xy6.png")
+    property url sourcexy7: skinPicture("xySetting", "xy7.png")
+    property url sourcexy8: skinPicture("xySetting", "xy8.png")
+    property url sourcexy9: skinPicture("xySetting", "xy9.png")
+    property url sourcexyBtn: skinPicture("xySetting", "xyBtn.png")
+    property url sourcexyNumber: skinPicture("xySetting", "xyNumber.png")
+    property url sourceprofileStartBtn: skinPicture("profile", "profileStartBtn.png")
+    property url sourceprofileStartBtnS: skinPicture("profile", "profileStartBtnS.png")
+    property url sourceprofileStartBtnH: skinPicture("profile", "profileStartBtnH.png")
+    property url sourceProfileBG: skinPicture("profile", "ProfileBG.png")
+    property url sourceProfileCopyBtn: skinPicture("profile", "ProfileCopyBtn.png")
+    property url sourceProfileCopyBtnS: skinPicture("profile", "ProfileCopyBtnS.png")
+    property url sourceProfileDeleteBtn: skinPicture("profile", "ProfileDeleteBtn.png")
+    property url sourceProfileDeleteBtnS: skinPicture("profile", "ProfileDeleteBtnS.png")
+    property url sourceProfileDeleteBtn0: skinPicture("profile", "ProfileDeleteBtn0.png")
+    property url sourceProfileEditBtn: skinPicture("profile", "ProfileEditBtn.png")
+    property url sourceProfileEditBtnS: skinPicture("profile", "ProfileEditBtnS.png")
+    property url sourceProfileNewBtn: skinPicture("profile", "ProfileNewBtn.png")
+    property url sourceProfileSettingBtn: skinPicture("profile", "ProfileSettingBtn.png")
+    property url sourceprofileCloseBtn: skinPicture("profile", "profileCloseBtn.png")
+    property url sourceLightControl0: skinPicture("lightControl", "LightControl0.png")
+    property url sourceLightControl1: skinPicture("lightControl", "LightControl1.png")
+    property url sourceLightControl2: skinPicture("lightControl", "LightControl2.png")
+    property url sourceLightControl3: skinPicture("lightControl", "LightControl3.png")
+    property url sourceLightControl4: skinPicture("lightControl", "LightControl4.png")
+    property url sourceLightControlBtn: skinPicture("lightControl", "lightControlBtn.png")
+    property url sourceLightControlBtn0: skinPicture("lightControl", "LightControlBtn0.png")
+    property url sourceLightControlBtn1: skinPicture("lightControl", "LightControlBtn1.png")
+    property url sourceLightControlTxt0: skinPicture("lightControl", "LightControlTxt0.png")
+    property url sourceLightControlTxt1: skinPicture("lightControl", "LightControlTxt1.png")
+    property url sourceLightControlTxt2: skinPicture("lightControl", "LightControlTxt2.png")
+    property url sourceColorBar: skinPicture("lightControl", "ColorBar.png")
+    property url sourceSpeedScale: skinPicture("lightControl", "SpeedScale.png")
+    property url sourcedpiSettingBG: skinPicture("dpiSetting", "dpiSettingBG.png")
+    property url sourcedpiSetting0: skinPicture("dpiSetting", "dpiSetting0.png")
+    property url sourcedpiSetting1: skinPicture("dpiSetting", "dpiSetting1.png")
+    property url sourcereportRate0: skinPicture("reportRate", "reportRate0.png")
+    property url sourcereportRate1: skinPicture("reportRate", "reportRate1.png")
+    property url sourcereportRate2: skinPicture("reportRate", "reportRate2.png")
+    property url sourcereportRate3: skinPicture("reportRate", "reportRate3.png")
+    property url sourcemouseRate0: skinPicture("mouseRate", "mouseRate0.png")
+    property url sourcemouseRate1: skinPicture("mouseRate", "mouseRate1.png")
+    property url sourcemouseRate2: skinPicture("mouseRate", "mouseRate2.png")
+    property url sourcemouseRate3: skinPicture("mouseRate", "mouseRate3.png")
+    property url sourcemouseRate4: skinPicture("mouseRate", "mouseRate4.png")
+    property url sourcemouseRate5: skinPicture("mouseRate", "mouseRate5.png")
+    property url sourcemouseRate6: skinPicture("mouseRate", "mouseRate6.png")
+    property url sourcemouseRate7: skinPicture("mouseRate", "mouseRate7.png")
+    property url sourcemouseRate8: skinPicture("mouseRate", "mouseRate8.png")
+    property url sourcemouseRate9: skinPicture("mouseRate", "mouseRate9.png")
+    property url sourcemouseRate10: skinPicture("mouseRate", "mouseRate10.png")
+    property url sourceMacroStartBtn: skinPicture("macros", "MacroStartBtn.png")
+    property url sourceMacroStartBtnH: skinPicture("macros", "MacroStartBtnH.png")
+    property url sourceMacroStartBtnP: skinPicture("macros", "MacroStartBtnP.png")
+    property url sourcemacroBg: skinPicture("macros", "macroBg.png")
+    property url sourcemacroCheck0: skinPicture("macros", "macroCheck0.png")
+    property url sourcemacroCheck1: skinPicture("macros", "macroCheck1.png")
+    property url sourcemacroKeyDelay: skinPicture("macros", "macroKeyDelay.png")
+    property url sourcemacroKeyPress: skinPicture("macros", "macroKeyPress.png")
+    property url sourcemacroKeyRelease: skinPicture("macros", "macroKeyRelease.png")
+    property url sourcemacroMousePress: skinPicture("macros", "macroMousePress.png")
+    property url sourcemacroMouseRelease: skinPicture("macros", "macroMouseRelease.png")
+    property url sourcemacroNewBtn: skinPicture("macros", "macroNewBtn.png")
+    property url sourcemacroNewBtnH: skinPicture("macros", "macroNewBtnH.png")
+    property url sourcemacroNewBtnP: skinPicture("macros", "macroNewBtnP.png")
+    property url sourcemacroRecordBtn: skinPicture("macros", "macroRecordBtn.png")
+    property url sourcemacroRecordBtnH: skinPicture("macros", "macroRecordBtnH.png")
+    property url sourcemacroRecordBtnP: skinPicture("macros", "macroRecordBtnP.png")
+    property url sourcemacroSaveBtn: skinPicture("macros", "macroSaveBtn.png")
+    property url sourcemacroSaveBtnH: skinPicture("macros", "macroSaveBtnH.png")
+    property url sourcemacroSaveBtnP: skinPicture("macros", "macroSaveBtnP.png")
+    property url sourcemacroMenuBG: skinPicture("macros", "macroMenuBG.png")
+    property url sourcescrollRate0: skinPicture("scrollRate", "scrollRate0.png")
+    property url sourcescrollRate1: skinPicture("scrollRate", "scrollRate1.png")
+    property url sourcescrollRate2: skinPicture("scrollRate", "scrollRate2.png")
+    property url sourcescrollRate3: skinPicture("scrollRate", "scrollRate3.png")
+    property url sourcescrollRate4: skinPicture("scrollRate", "scrollRate4.png")
+    property url sourcescrollRate5: skinPicture("scrollRate", "scrollRate5.png")
+    property url sourcescrollRate6: skinPicture("scrollRate", "scrollRate6.png")
+    property url sourceM416: "qrc:/gun/modules/img/skin1/gun/M416.png"
+    property url sourceAKM: "qrc:/gun/modules/img/skin1/gun/AKM.png"
+    property url sourceM16A4: "qrc:/gun/modules/img/skin1/gun/M16A4.png"
+    property url sourceSCARL: "qrc:/gun/modules/img/skin1/gun/SCAR-L.png"
+    property url sourceThomson: "qrc:/gun/modules/img/skin1/gun/Thomson.png"
+    property url sourceUNP9: "qrc:/gun/modules/img/skin1/gun/UNP9.png"
+    property url sourceTarget: "qrc:/gun/modules/img/skin1/gun/target.png"
 
-    // Called by the back end after every successful device check.
+    // Start-up and reconnection, called by the back end after every
+    // successful device check.
     function initUI() {
         setProtectUI(1000)
         mainIten.visible = true
@@ -80,20 +268,35 @@ Item {
                     hid.hid560_02H_SetCurrentProfile(1)
             }
             loadLanguage()
+            if (profileMain)
+                profileMain.init()
             var stored = ui_View.getGlobalData("mouse/profileNo")
-            profileNo = stored === undefined ? 0 : parseInt(stored)
-            upItem.profileBtn.currentIndex = profileNo
-            upItem.profileBtn.close()
+            setProfileNo(validProfile(stored) ? Number(stored) : 0)
+            upItem.profileBtn.isDrop = false
             console.debug("profileNo", profileNo)
             ui_View.setCurrentProfile(profileNo)
+            // Read once the stored profile is the current one, not before.
+            reportRateRect.init(false)
+            if (macroEditorMain)
+                macroEditorMain.init()
+            if (gunControlMain)
+                gunControlMain.init()
+            if (keyAssigmentMain)
+                keyAssigmentMain.init()
+            for (var panel of [keyMatrixMain, dpiSettingMain, lightControlMain, systemSettingMain]) {
+                if (panel)
+                    panel.init(false, false)
+            }
             isPownOn = true
         }
-        currentDPI = ui_View.mouseGetCurrentDPI() - 1
+        selectDPIStage(ui_View.mouseGetCurrentDPI() - 1)
     }
 
     function run() {
     }
 
+    // Blocks all input and shows the busy indicator for `interval` ms
+    // (0: until the next pass of the event loop).
     function setProtectUI(interval) {
         protectUIItem.setBusy(true)
         ui_View.setEnabled(false)
@@ -101,9 +304,32 @@ Item {
         tmrProtectUI.restart()
     }
 
+    // The first protection period ends with the logo giving way to the
+    // whole interface.
+    function endProtection() {
+        ui_View.setEnabled(true)
+        protectUIItem.setBusy(false)
+        if (powerOnLogo.visible) {
+            powerOnLogo.visible = false
+            envItem.visible = true
+            panelleft.visible = true
+            bottomBar.visible = true
+            panelRight.visible = true
+            upItem.visible = true
+            mousePlace.visible = true
+        }
+    }
+
+    // Stages arrive numbered from 1; 0 says nothing.
     function setCurrentDPI(dpiValue) {
         if (dpiValue != 0)
-            currentDPI = dpiValue - 1
+            selectDPIStage(dpiValue - 1)
+    }
+
+    function selectDPIStage(index) {
+        currentDPI = index
+        if (dpiSettingMain)
+            dpiSettingMain.currentDPI = index
     }
 
     function detectKeyboard(isDown, usbCode) {
@@ -114,9 +340,46 @@ Item {
         msg_MS(isDown, zarnCode, x, y)
     }
 
+    // Captured keys go to the screen that waits for one.
+    onMsg_KB: function(isDown, usbCode) {
+        if (macroEditorMain && macroEditorMain.isMacroSelected) {
+            if (macroEditorMain.isInputting)
+                macroEditorMain.detectKeyboard(isDown, usbCode)
+            if (macroEditorMain.isInsertting)
+                macroEditorMain.detectInput(isDown, usbCode)
+        }
+        if (keyAssigmentMain) {
+            if (keyAssigmentMain.isFireInput)
+                keyAssigmentMain.detectKeyboard(isDown, usbCode, 0)
+            if (keyAssigmentMain.isComboInput)
+                keyAssigmentMain.detectKeyboard(isDown, usbCode, 1)
+        }
+    }
+
+    // Closes every open drop-down and the help menu.
     function mainFocus() {
-        upItem.profileBtn.close()
+        reportRateRect.rateList.isDrop = false
+        if (dpiSettingMain && dpiSettingMain.dpiSegment)
+            dpiSettingMain.dpiSegment.isDrop = false
+        upItem.profileBtn.isDrop = false
         askMenu.visible = false
+        if (lightControlMain && lightControlMain.lightModel)
+            lightControlMain.lightModel.isDrop = false
+    }
+
+    // A press on the mask behind a dialog: each open dialog (and the
+    // lighting panel) closes its own lists.
+    function maskFocus() {
+        if (macroEditorMain && macroEditorMain.visible)
+            macroEditorMain.macroEditorFocus()
+        if (profileMain && profileMain.visible)
+            profileMain.profileFocus()
+        if (gunControlMain && gunControlMain.visible)
+            gunControlMain.gunControlFocus()
+        if (lightControlMain && lightControlMain.visible)
+            lightControlMain.lightControlFocus()
+        if (systemSettingMain && systemSettingMain.visible)
+            systemSettingMain.systemSettingFocus()
     }
 
     function controlUIEnable(isEnable) {
@@ -129,43 +392,197 @@ Item {
             Qt.openUrlExternally(url)
     }
 
+    function showAskMenu() {
+        mainFocus()
+        askMenu.visible = true
+        askMenu.forceActiveFocus()
+    }
+
+    // Opens a dialog centred in the window, with the mask behind it.
+    function openDialog(dialog) {
+        mainFocus()
+        if (!dialog)
+            return
+        dialog.x = Math.round((width - dialog.width) / 2)
+        dialog.y = Math.round((height - dialog.height) / 2)
+        mainMask.visible = true
+        dialog.visible = true
+        dialog.forceActiveFocus()
+    }
+
+    function openFactorySure() {
+        mainFocus()
+        factorysure.open()
+        mainMask.visible = true
+    }
+
+    function closeFactorySure() {
+        factorysure.visible = false
+        mainMask.visible = false
+    }
+
+    // Sends what the key matrix, DPI and lighting panels changed, in that
+    // order; nothing when nothing changed.
+    function saveAll() {
+        mainFocus()
+        if (!isAnySave)
+            return
+        controlUIEnable(false)
+        if (keyMatrixMain && keyMatrixMain.isSave) {
+            keyMatrixMain.isSave = false
+            keyMatrixMain.modKeys.saveData()
+        }
+        if (dpiSettingMain && dpiSettingMain.isSave) {
+            dpiSettingMain.isSave = false
+            dpiSettingMain.saveData(true)
+        }
+        if (lightControlMain && lightControlMain.isSave) {
+            lightControlMain.isSave = false
+            lightControlMain.saveData(true, 0)
+        }
+        controlUIEnable(true)
+    }
+
+    // The panels load the current profile again and send it to the mouse.
+    function sendProfile() {
+        if (keyMatrixMain)
+            keyMatrixMain.init(true, false)
+        reportRateRect.init(true)
+        for (var panel of [dpiSettingMain, lightControlMain, systemSettingMain]) {
+            if (panel)
+                panel.init(true, false)
+        }
+        if (isGun) {
+            ui_View.mouseSwitchKeyMatrix(1)
+            ui_View.mouseResetKeyMatrix()
+        }
+    }
+
+    // The reset confirmation's OK: the current profile becomes the default
+    // profile, and the mouse gets all of it.
+    function factoryReset() {
+        controlUIEnable(false)
+        closeFactorySure()
+        for (var panel of [keyMatrixMain, dpiSettingMain, lightControlMain]) {
+            if (panel)
+                panel.isSave = false
+        }
+        ui_View.resetProfile(profileNo)
+        sendProfile()
+        ui_View.mouseSetCurrentDPI(3)
+        selectDPIStage(2)
+        if (gunControlMain)
+            gunControlMain.resetData()
+        controlUIEnable(true)
+    }
+
+    function validProfile(number) {
+        var n = Number(number)
+        return number !== undefined && number !== null && number !== "" && Number.isInteger(n)
+            && n >= 0 && n < profileCount
+    }
+
+    function setProfileNo(number) {
+        profileNo = number
+        if (profileMain)
+            profileMain.profileNo = number
+        upItem.profileBtn.currentSelect = number
+    }
+
+    // Makes another profile the current one (from the profile dialog, the
+    // title-bar list and the tray). A number that names no profile file is
+    // refused: the panels would load nothing and send it to the mouse.
+    function changeProfile(tmpProfileNo) {
+        if (tmpProfileNo == profileNo || !validProfile(tmpProfileNo))
+            return
+        controlUIEnable(false)
+        setProfileNo(Number(tmpProfileNo))
+        ui_View.setGlobalData("mouse/profileNo", profileNo)
+        ui_View.setCurrentProfile(profileNo)
+        sendProfile()
+        controlUIEnable(true)
+    }
+
     function readConfiguration() {
         function flag(key) {
             var v = ui_View.getGlobalData(key)
             return v === true || v === "true"
         }
         isColorful = flag("mouse/isColorful")
+        var type = ui_View.getGlobalData("mouse/icType")
+        icType = type === undefined || type === null ? "" : String(type)
         is55328 = flag("mouse/is55328")
         is571 = flag("mouse/is571")
         isGun = flag("mouse/isGun")
-        var type = ui_View.getGlobalData("mouse/icType")
-        icType = type === undefined ? "" : type
-        var count = ui_View.getGlobalData("mouse/keyCount")
-        if (count !== undefined)
-            keyCount = parseInt(count)
+        var count = parseInt(ui_View.getGlobalData("mouse/keyCount"))
+        if (!isNaN(count))
+            keyCount = count
+        if (mouseMain)
+            mouseMain.keyCount = keyCount
         var lang = ui_View.getGlobalData("common/language")
-        if (lang !== undefined)
+        if (lang)
             language = lang
         var address = ui_View.getGlobalData("common/url")
-        if (address !== undefined)
+        if (address)
             url = address
     }
 
+    // A loaded list replaces the built-in one position by position; the
+    // built-in text stays where the file has none.
+    function mergeLang(builtIn, loaded) {
+        var merged = builtIn ? builtIn.slice() : []
+        for (var i = 0; i < loaded.length; ++i) {
+            if (loaded[i] !== "" || i >= merged.length)
+                merged[i] = loaded[i]
+        }
+        return merged
+    }
+
+    function panelOfLang(type) {
+        return { keyMatrix: keyMatrixMain, keyAssigment: keyAssigmentMain, dpiSetting: dpiSettingMain,
+            lightControl: lightControlMain, macroEditor: macroEditorMain, systemSetting: systemSettingMain,
+            gunControl: gunControlMain, profile: profileMain }[type]
+    }
+
+    // Hands a panel its language list, once both are there.
+    function deliverLang(type) {
+        var panel = panelOfLang(type)
+        if (panel && panelLang[type] !== undefined && panel.langList !== undefined)
+            panel.langList = mergeLang(panel.langList, panelLang[type])
+    }
+
     function loadLanguage() {
-        var main = ui_View.getLangStrings("main", language)
-        if (main.length > 0)
-            mainLang = main
+        mainLang = mergeLang(mainLang, ui_View.getLangStrings("main", language))
         var lists = {}
-        var panels = ["keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
-                      "systemSetting", "gunControl", "profile"]
-        for (var i = 0; i < panels.length; ++i)
-            lists[panels[i]] = ui_View.getLangStrings(panels[i], language)
+        var types = ["keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
+                     "systemSetting", "gunControl", "profile"]
+        for (var i = 0; i < types.length; ++i)
+            lists[types[i]] = ui_View.getLangStrings(types[i], language)
         panelLang = lists
+        for (i = 0; i < types.length; ++i)
+            deliverLang(types[i])
         var keyNames = ui_View.getLangStrings("keyCode", language)
         if (keyNames.length > 0)
-            _KeyCodeString.keyCodeStr = keyNames
+            _KeyCodeString.keyCodeStr = mergeLang(_KeyCodeString.keyCodeStr, keyNames)
         // The back end takes the DPI-switch notices from this list.
         ui_View.getLangStrings("other", language)
+    }
+
+    // A panel that loads after the start-up sequence gets what the main
+    // screen kept for it.
+    function panelLoaded(type) {
+        deliverLang(type)
+        if (type === "mouse" && mouseMain)
+            mouseMain.keyCount = keyCount
+        else if (type === "dpiSetting" && dpiSettingMain)
+            dpiSettingMain.currentDPI = currentDPI
+        else if (type === "profile" && profileMain)
+            profileMain.profileNo = profileNo
+    }
+
+    function moveWindowBy(dx, dy) {
+        ui_Ctl.onXChanged(dx)
+        ui_Ctl.onYChanged(dy)
     }
 
     MouseArea {
@@ -179,10 +596,8 @@ Item {
             mainIten.mainFocus()
         }
         onPositionChanged: function(mouse) {
-            if (!pressed)
-                return
-            ui_Ctl.onXChanged(mouse.x - pressedAt.x)
-            ui_Ctl.onYChanged(mouse.y - pressedAt.y)
+            if (pressed)
+                mainIten.moveWindowBy(mouse.x - pressedAt.x, mouse.y - pressedAt.y)
         }
     }
 
@@ -190,6 +605,8 @@ Item {
         id: powerOnLogo
         anchors.centerIn: parent
         source: mainIten.sourcePowerOn
+        Accessible.role: Accessible.Graphic
+        Accessible.name: "Logo"
     }
 
     BusyIndicator {
@@ -199,20 +616,14 @@ Item {
         textColor: mainIten.fontColor
         textSize: mainIten.fontNormalSize
         textFamily: mainIten.uiFontFamily
+        Accessible.role: Accessible.StaticText
+        Accessible.name: "LOADING ......"
     }
 
     Timer {
         id: tmrProtectUI
         interval: 1000
-        onTriggered: {
-            ui_View.setEnabled(true)
-            protectUIItem.setBusy(false)
-            if (powerOnLogo.visible) {
-                powerOnLogo.visible = false
-                envItem.visible = true
-                upItem.visible = true
-            }
-        }
+        onTriggered: mainIten.endProtection()
     }
 
     Environment {
@@ -221,6 +632,157 @@ Item {
         sourceBackground: mainIten.sourceBackground
         sourceTitleBar: mainIten.sourceTitleBar
         sourceTitleLogo: mainIten.sourceTitleLogo
+    }
+
+    Column {
+        id: panelleft
+        x: 24
+        y: 88
+        spacing: 8
+        visible: false
+
+        Loader {
+            id: keyMatrixPlace
+            objectName: "keyMatrixPlace"
+            width: 232
+            height: 300
+            source: "panels/KeyMatrix.qml"
+            onLoaded: mainIten.panelLoaded("keyMatrix")
+        }
+
+        // The editor box: the macro editor and, on a mouse with the gun
+        // feature, the gun editor.
+        Rectangle {
+            id: macroBG
+            width: 232
+            height: mainIten.isGun ? 100 : 76
+            color: mainIten.colorBlack
+            Accessible.role: Accessible.Pane
+            Accessible.name: mainIten.mainLang[0]
+
+            Text {
+                x: 8
+                y: 8
+                text: mainIten.mainLang[0]
+                color: mainIten.colorGray2
+                font.family: mainIten.uiFontFamily
+                font.pixelSize: mainIten.fontNormalSize
+                Accessible.ignored: true
+            }
+            FlatButton {
+                id: macroEditorButton
+                x: 8
+                y: mainIten.isGun ? 32 : 36
+                width: 216
+                height: 24
+                textValue: mainIten.mainLang[1]
+                fillColor: mainIten.colorGray1
+                hoverColor: mainIten.colorOrange
+                fontFamily: mainIten.uiFontFamily
+                fontSize: mainIten.fontNormalSize
+                onClicked: mainIten.openDialog(mainIten.macroEditorMain)
+            }
+            Rectangle {
+                x: 8
+                y: 64
+                width: 216
+                height: 1
+                color: mainIten.colorGray1
+                visible: mainIten.isGun
+            }
+            FlatButton {
+                x: 8
+                y: 70
+                width: 216
+                height: 24
+                visible: mainIten.isGun
+                textValue: mainIten.mainLang[2]
+                fillColor: mainIten.colorGray1
+                hoverColor: mainIten.colorOrange
+                fontFamily: mainIten.uiFontFamily
+                fontSize: mainIten.fontNormalSize
+                onClicked: mainIten.openDialog(mainIten.gunControlMain)
+            }
+        }
+
+        ReportRate {
+            id: reportRateRect
+        }
+
+        FlatButton {
+            id: systemSettingButton
+            width: 232
+            height: 24
+            textValue: mainIten.mainLang[9]
+            fillColor: mainIten.colorGray1
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.openDialog(mainIten.systemSettingMain)
+        }
+    }
+
+    Row {
+        id: bottomBar
+        anchors.right: parent.right
+        anchors.rightMargin: 24
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 8
+        spacing: 16
+        visible: false
+
+        FlatButton {
+            id: configButton
+            textValue: mainIten.mainLang[4]
+            fillColor: mainIten.colorBlue
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.openDialog(mainIten.profileMain)
+        }
+        FlatButton {
+            id: resetButton
+            textValue: mainIten.mainLang[5]
+            fillColor: mainIten.colorBlue
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.openFactorySure()
+        }
+        FlatButton {
+            id: saveButton
+            textValue: mainIten.mainLang[10]
+            fillColor: mainIten.isAnySave ? "#ff3030" : mainIten.colorBlue
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.saveAll()
+        }
+    }
+
+    Column {
+        id: panelRight
+        x: 768
+        y: 56
+        spacing: 8
+        visible: false
+
+        Loader {
+            id: dpiSettingPlace
+            objectName: "dpiSettingPlace"
+            width: 232
+            height: 240
+            source: "panels/DpiSetting.qml"
+            onLoaded: mainIten.panelLoaded("dpiSetting")
+        }
+        Loader {
+            id: lightControlPlace
+            objectName: "lightControlPlace"
+            width: 232
+            height: 296
+            source: "panels/LightControl.qml"
+            onLoaded: mainIten.panelLoaded("lightControl")
+        }
     }
 
     Menu_Up {
@@ -234,29 +796,144 @@ Item {
         sourceCloseBtnH: mainIten.sourceCloseBtnH
         sourceAsk: mainIten.sourceAsk
         sourceAskH: mainIten.sourceAskH
+        sourceDropBtn: mainIten.sourceDropBtn
+        sourceDropBtnU: mainIten.sourceDropBtnU
+        profileModel: mainIten.profileMain ? mainIten.profileMain.profileDataModel0 : []
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+        hoverColor: mainIten.colorOrange
         onBtnClicked: function(btnIndex) {
             if (btnIndex === 0)
                 ui_Ctl.onMinimize()
             else if (btnIndex === 1)
                 ui_Ctl.onClose()
-            else
-                askMenu.visible = !askMenu.visible
+            else if (btnIndex === 2)
+                mainIten.showAskMenu()
         }
+        onProfileListClicked: mainIten.mainFocus()
+        onProfileChosen: function(index) { mainIten.changeProfile(index) }
     }
 
+    // The mouse picture panel fills the window; only its picture and
+    // controls take the mouse.
+    Loader {
+        id: mousePlace
+        objectName: "mousePlace"
+        anchors.fill: parent
+        visible: false
+        source: "panels/Mouse.qml"
+        onLoaded: mainIten.panelLoaded("mouse")
+    }
+
+    // Behind every dialog; drags the window as the empty window does.
     Rectangle {
         id: mainMask
+        objectName: "mainMask"
         anchors.fill: parent
         color: "#90000000"
         visible: false
         MouseArea {
             anchors.fill: parent
             property point pressedAt
-            onPressed: function(mouse) { pressedAt = Qt.point(mouse.x, mouse.y) }
-            onPositionChanged: function(mouse) {
-                ui_Ctl.onXChanged(mouse.x - pressedAt.x)
-                ui_Ctl.onYChanged(mouse.y - pressedAt.y)
+            onPressed: function(mouse) {
+                pressedAt = Qt.point(mouse.x, mouse.y)
+                mainIten.maskFocus()
             }
+            onPositionChanged: function(mouse) {
+                if (pressed)
+                    mainIten.moveWindowBy(mouse.x - pressedAt.x, mouse.y - pressedAt.y)
+            }
+        }
+    }
+
+    // The dialogs' places span the window, so that a dialog centres itself
+    // in the window and is dragged within it.
+    DialogPlace {
+        id: macroEditorPlace
+        objectName: "macroEditorPlace"
+        source: Qt.resolvedUrl("panels/MacroEditor.qml")
+        onLoaded: mainIten.panelLoaded("macroEditor")
+    }
+    DialogPlace {
+        id: gunControlPlace
+        objectName: "gunControlPlace"
+        source: Qt.resolvedUrl("panels/GunControl.qml")
+        onLoaded: mainIten.panelLoaded("gunControl")
+    }
+    DialogPlace {
+        id: systemSettingPlace
+        objectName: "systemSettingPlace"
+        source: Qt.resolvedUrl("panels/SystemSetting.qml")
+        onLoaded: mainIten.panelLoaded("systemSetting")
+    }
+    DialogPlace {
+        id: keyAssigmentPlace
+        objectName: "keyAssigmentPlace"
+        source: Qt.resolvedUrl("panels/KeyAssigment.qml")
+        onLoaded: mainIten.panelLoaded("keyAssigment")
+    }
+    DialogPlace {
+        id: profilePlace
+        objectName: "profilePlace"
+        source: Qt.resolvedUrl("panels/Profile.qml")
+        onLoaded: mainIten.panelLoaded("profile")
+    }
+    Connections {
+        target: mainIten.profileMain
+        ignoreUnknownSignals: true
+        function onChangeProfile(tmpProfileNo) {
+            mainIten.changeProfile(tmpProfileNo)
+        }
+    }
+
+    DialogFrame {
+        id: factorysure
+        width: 427
+        height: 102
+        title: mainIten.mainLang[5]
+        sourceClose: mainIten.sourceCloseBtn
+        sourceCloseH: mainIten.sourceCloseBtnH
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+        onCloseClicked: mainIten.closeFactorySure()
+
+        Text {
+            x: 12
+            y: 10
+            width: parent.width - 24
+            elide: Text.ElideRight
+            text: mainIten.mainLang[6]
+            color: mainIten.fontColor
+            font.family: mainIten.uiFontFamily
+            font.pixelSize: mainIten.fontNormalSize
+        }
+        FlatButton {
+            id: factoryOk
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 10
+            width: 88
+            height: 25
+            textValue: mainIten.mainLang[8]
+            fillColor: mainIten.colorBlue
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.factoryReset()
+        }
+        FlatButton {
+            anchors.right: factoryOk.left
+            anchors.rightMargin: 7
+            anchors.bottom: factoryOk.bottom
+            width: 88
+            height: 25
+            textValue: mainIten.mainLang[7]
+            fillColor: mainIten.colorGray1
+            hoverColor: mainIten.colorOrange
+            fontFamily: mainIten.uiFontFamily
+            fontSize: mainIten.fontNormalSize
+            onClicked: mainIten.closeFactorySure()
         }
     }
 
@@ -264,14 +941,20 @@ Item {
         id: askMenu
         x: 724
         y: 30
-        z: 50
         visible: false
-        url: mainIten.url
+        entries: [mainIten.url, "verison:1.0"]
+        maxWidth: mainIten.width - x
+        fillColor: mainIten.colorGray0
+        borderColor: mainIten.colorGray1
         hoverColor: mainIten.colorOrange
+        textColor: mainIten.fontColor
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
         onCommand: function(cmd) {
-            mainIten.askMenuCmd(cmd)
             askMenu.visible = false
+            mainIten.askMenuCmd(cmd)
         }
+        onDismissed: askMenu.visible = false
     }
 
     KeyCodeString {

@@ -38,10 +38,21 @@ void myQQuickView::paintEvent(QPaintEvent *event)
     }
 }
 
+// Repaint at once, then let QQuickWidget hand the focus on to the scene:
+// without that no text field of the scene ever receives a key.
 void myQQuickView::focusInEvent(QFocusEvent *event)
 {
     repaint();
-    event->accept();
+    QQuickWidget::focusInEvent(event);
+}
+
+// While the view takes no input, the scene's controls are insensitive too,
+// so that their accessible actions do nothing either.
+void myQQuickView::changeEvent(QEvent *event)
+{
+    QQuickWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && rootObject())
+        rootObject()->setEnabled(isEnabled());
 }
 
 void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)

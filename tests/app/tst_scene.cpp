@@ -26,6 +26,7 @@ private slots:
     void capturedKeysAndClicksReachTheScene();
     void protectionBlocksInputForItsInterval();
     void draggingMovesTheWindow();
+    void typedKeysReachATextField();
 };
 
 namespace {
@@ -42,7 +43,8 @@ QQuickItem *child(QQuickItem *root, const char *id)
 
 QString screenshotPath(const char *name)
 {
-    return QStringLiteral("%1/%2.png").arg(QCoreApplication::applicationDirPath(), QLatin1String(name));
+    return QStringLiteral("%1/%2.png")
+        .arg(QCoreApplication::applicationDirPath(), QLatin1String(name));
 }
 
 } // namespace
@@ -147,7 +149,8 @@ void TestScene::capturedKeysAndClicksReachTheScene()
     QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
     QSignalSpy buttons(root, SIGNAL(msg_MS(bool, int, int, int)));
 
-    QProcess::execute(QStringLiteral("xdotool"), {"mousemove", "30", "40", "key", "z", "click", "3"});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {"mousemove", "30", "40", "key", "z", "click", "3"});
     QTRY_COMPARE(keys.size(), 2);
     QCOMPARE(keys[0], (QVariantList{true, 0x1D}));
     QCOMPARE(keys[1], (QVariantList{false, 0x1D}));
@@ -188,6 +191,37 @@ void TestScene::draggingMovesTheWindow()
     QTest::mouseMove(w.view(), QPoint(340, 310));
     QTest::mouseRelease(w.view(), Qt::LeftButton, {}, QPoint(340, 310));
     QTRY_COMPARE(w.pos(), before + QPoint(40, 10));
+}
+
+// Typing into a text field of the scene, also after another window had the
+// focus (the scene loses its focus then): when the window gets the focus
+// back, the view hands it on to the scene and the field takes keys again.
+void TestScene::typedKeysReachATextField()
+{
+    Shell shell(QUrl::fromLocalFile(QStringLiteral(TALON_SOURCE_DIR "/tests/app/TextEntry.qml")));
+    Widget &w = shell.start();
+    w.move(0, 0);
+    w.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QTRY_VERIFY(w.isActiveWindow());
+    QQuickItem *root = w.view()->rootObject();
+    const QPoint field = w.view()->mapToGlobal(QPoint(150, 115));
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {"mousemove", QString::number(field.x()), QString::number(field.y()), "click",
+                       "1", "type", "--delay", "20", "kes"});
+    QTRY_COMPARE(root->property("typed").toString(), QStringLiteral("kes"));
+
+    QWidget other;
+    other.setGeometry(1100, 600, 100, 100);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    other.activateWindow();
+    QTRY_VERIFY(other.isActiveWindow());
+    w.activateWindow();
+    QTRY_VERIFY(w.isActiveWindow());
+    QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "20", "trel"});
+    QTRY_COMPARE(root->property("typed").toString(), QStringLiteral("kestrel"));
 }
 
 QTEST_MAIN(TestScene)

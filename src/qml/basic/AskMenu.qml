@@ -1,44 +1,89 @@
 import QtQuick
 
-// The help menu: the maker's address, then the version.
+// The help menu: a list of entries, 24 px each; the entry under the mouse
+// (or the keyboard cursor) is lit. Choosing one emits `command` with its
+// index; Escape dismisses the menu. It is 200 px wide, wider (up to
+// maxWidth) where an entry would not fit: a cut-off web address is useless.
 Rectangle {
     id: askMenu
-    property string url: ""
+    property var entries: []
+    property color fillColor: "#1a1a1a"
+    property color borderColor: "#3c3c3c"
     property color hoverColor: "#cf3e00"
     property color textColor: "#ffffff"
+    property string fontFamily: Qt.application.font.family
+    property int fontSize: 12
+    property int highlightIndex: -1
+    property int maxWidth: 300
     signal command(int cmd)
+    signal dismissed()
 
-    width: 200
-    height: entries.height + 2
-    color: "#1a1a1a"
-    border.color: "#3c3c3c"
+    function choose(index) {
+        if (enabled && index >= 0 && index < entries.length)
+            command(index)
+    }
+
+    function widestEntry() {
+        var widest = 0
+        for (var i = 0; i < entries.length; ++i)
+            widest = Math.max(widest, metrics.advanceWidth(String(entries[i])))
+        return Math.ceil(widest)
+    }
+
+    width: Math.min(maxWidth, Math.max(200, widestEntry() + 18))
+    height: column.height + 2
+    color: fillColor
+    border.color: borderColor
     border.width: 1
+    onVisibleChanged: highlightIndex = -1
+
+    Accessible.role: Accessible.PopupMenu
+    Accessible.name: "Help"
+
+    Keys.onEscapePressed: dismissed()
+    Keys.onUpPressed: highlightIndex = Math.max(0, highlightIndex - 1)
+    Keys.onDownPressed: highlightIndex = Math.min(entries.length - 1, highlightIndex + 1)
+    Keys.onReturnPressed: choose(highlightIndex)
+    Keys.onEnterPressed: choose(highlightIndex)
+
+    FontMetrics {
+        id: metrics
+        font.family: askMenu.fontFamily
+        font.pixelSize: askMenu.fontSize
+    }
 
     Column {
-        id: entries
+        id: column
         x: 1
         y: 1
         Repeater {
-            model: [askMenu.url, "verison:1.0"]
+            model: askMenu.entries
             Rectangle {
-                width: 198
+                width: askMenu.width - 2
                 height: 24
-                color: entryArea.containsMouse ? askMenu.hoverColor : "transparent"
+                color: index === askMenu.highlightIndex ? askMenu.hoverColor : "transparent"
+                Accessible.role: Accessible.MenuItem
+                Accessible.name: modelData
+                Accessible.onPressAction: askMenu.choose(index)
                 Text {
                     anchors.left: parent.left
                     anchors.leftMargin: 8
+                    anchors.right: parent.right
+                    anchors.rightMargin: 8
                     anchors.verticalCenter: parent.verticalCenter
-                    width: parent.width - 16
                     elide: Text.ElideRight
                     color: askMenu.textColor
-                    font.pixelSize: 12
+                    font.family: askMenu.fontFamily
+                    font.pixelSize: askMenu.fontSize
                     text: modelData
+                    Accessible.ignored: true
                 }
                 MouseArea {
-                    id: entryArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: askMenu.command(index)
+                    onEntered: askMenu.highlightIndex = index
+                    onExited: if (askMenu.highlightIndex === index) askMenu.highlightIndex = -1
+                    onClicked: askMenu.choose(index)
                 }
             }
         }

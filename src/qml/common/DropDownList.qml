@@ -47,6 +47,8 @@ Item {
     // every list (the main screen's focus function); the new state is decided
     // before it runs, so that this list still opens.
     function toggle() {
+        if (!enabled)
+            return
         var open = !isDrop
         btnClick()
         if (open)
@@ -62,8 +64,9 @@ Item {
     function close() {
         isDrop = false
     }
+    // A disabled list (input blocked) ignores the accessible actions too.
     function choose(index) {
-        if (index < 0 || index >= count)
+        if (!enabled || index < 0 || index >= count)
             return
         currentSelect = index
         isDrop = false

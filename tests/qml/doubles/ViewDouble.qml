@@ -10,6 +10,7 @@ CallRecorder {
     function saveMacroFile(macroFileName) { return record("saveMacroFile", arguments, undefined) }
     function loadProfile(profile) { return record("loadProfile", arguments, false) }
     function saveProfile(profile) { return record("saveProfile", arguments, undefined) }
+    function resetProfile(profile) { return record("resetProfile", arguments, undefined) }
     function copyProfile(destprofile, srcprofile) { return record("copyProfile", arguments, undefined) }
     function getLangStrings(typeStr, langCode) { return record("getLangStrings", arguments, []) }
     function createMacroIni(name, macroIndex) { return record("createMacroIni", arguments, undefined) }

@@ -1,0 +1,444 @@
+import QtQuick
+import QtTest
+
+// The main screen with the view, link and controller doubles. Its panels are
+// absent from the resources for now; where a case needs one, a small panel
+// double declared here goes into the panel's place and notes every call it
+// gets in the view double's record ("keyMatrix.init", ...), so that the
+// order of panel calls and view calls can be checked together.
+Item {
+    id: scene
+    width: 1024
+    height: 640
+
+    AccessibleTree { id: tree }
+
+    Component {
+        id: panelDouble
+        Item {
+            id: panel
+            width: 200
+            height: 100
+            property string panelName: ""
+            property bool isSave: false
+            property var langList: ["built-in 0", "built-in 1", "built-in 2"]
+            property int currentDPI: -1
+            property int keyCount: 0
+            property int profileNo: -1
+            property var profileDataModel0: ["Standard", "profile_0", "profile_1"]
+            property bool isMacroSelected: false
+            property bool isInputting: false
+            property bool isInsertting: false
+            property bool isFireInput: false
+            property bool isComboInput: false
+            property QtObject modKeys: QtObject {
+                function saveData() { panel.note("modKeys.saveData", arguments) }
+            }
+            property QtObject dpiSegment: QtObject { property bool isDrop: false }
+            property QtObject lightModel: QtObject { property bool isDrop: false }
+            signal changeProfile(int tmpProfileNo)
+
+            function note(fn, args) { ui_View.record(panelName + "." + fn, args) }
+            function init(isSendData, isRecovery) { note("init", arguments) }
+            function saveData(isSendData, isStep) { note("saveData", arguments) }
+            function resetData() { note("resetData", arguments) }
+            function detectKeyboard(isDown, usbCode, kind) { note("detectKeyboard", arguments) }
+            function detectInput(isDown, usbCode) { note("detectInput", arguments) }
+            function macroEditorFocus() { note("macroEditorFocus", arguments) }
+            function profileFocus() { note("profileFocus", arguments) }
+            function gunControlFocus() { note("gunControlFocus", arguments) }
+            function lightControlFocus() { note("lightControlFocus", arguments) }
+            function systemSettingFocus() { note("systemSettingFocus", arguments) }
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "MainScreen"
+        when: windowShown
+
+        property var main: null
+        readonly property var places: ({
+            keyMatrix: "keyMatrixPlace", dpiSetting: "dpiSettingPlace", lightControl: "lightControlPlace",
+            mouse: "mousePlace", macroEditor: "macroEditorPlace", gunControl: "gunControlPlace",
+            systemSetting: "systemSettingPlace", keyAssigment: "keyAssigmentPlace", profile: "profilePlace" })
+        readonly property var config: ({
+            "mouse/isColorful": "false", "mouse/icType": "553", "mouse/is55328": "false",
+            "mouse/is571": "false", "mouse/isGun": "true", "mouse/keyCount": "6",
+            "common/language": "English", "common/url": "https://example.org/help", "mouse/profileNo": "2" })
+
+        function init() {
+            ui_View.reset()
+            hid.reset()
+            ui_Ctl.reset()
+            ui_View.answers = {
+                getGlobalData: function(key) { return config[key] },
+                getData: function(key) { return key === "mouse/reportRate" ? "1" : undefined },
+                mouseGetCurrentDPI: 2
+            }
+            main = createTemporaryObject(Qt.createComponent("qrc:/modules/qml/main.qml"), scene)
+            verify(main)
+        }
+
+        function install(names) {
+            for (var i = 0; i < names.length; ++i) {
+                var place = findChild(main, places[names[i]])
+                place.sourceComponent = panelDouble
+                verify(place.item, names[i])
+                place.item.panelName = names[i]
+            }
+        }
+        function installAll() {
+            install(Object.keys(places))
+        }
+        function names(calls) {
+            return calls.map(function(c) { return c.name })
+        }
+        function namesAfter(count) {
+            return names(ui_View.calls.slice(count))
+        }
+        function started() {
+            main.initUI()
+            tryVerify(function() { return !tree.named(main, Accessible.StaticText, "LOADING ......").visible })
+            ui_View.reset()
+            ui_View.answers = { getData: function(key) { return key === "mouse/reportRate" ? "1" : undefined } }
+        }
+        function button(name) {
+            var found = tree.named(main, Accessible.Button, name)
+            verify(found, name)
+            return found
+        }
+
+        // The whole first start-up in order: protection, configuration, the
+        // 560 family's profile check, the language lists, the profile, the
+        // report rate read from that profile, the panels, the DPI stage.
+        function test_initUiOrder_data() {
+            return [
+                { tag: "553", icType: "553", current: 1, switched: false },
+                { tag: "560 on another profile", icType: "560", current: 3, switched: true },
+                { tag: "560 on profile 1", icType: "560", current: 1, switched: false },
+            ]
+        }
+        function test_initUiOrder(row) {
+            installAll()
+            config["mouse/icType"] = row.icType
+            ui_View.answers.mouseReadCurrentProfile = row.current
+            main.initUI()
+            config["mouse/icType"] = "553"
+
+            var expected = ["setEnabled",
+                "getGlobalData", "getGlobalData", "getGlobalData", "getGlobalData", "getGlobalData",
+                "getGlobalData", "getGlobalData", "getGlobalData"]
+            if (row.icType === "560")
+                expected.push("mouseReadCurrentProfile")
+            expected = expected.concat(["getLangStrings", "getLangStrings", "getLangStrings",
+                "getLangStrings", "getLangStrings", "getLangStrings", "getLangStrings", "getLangStrings",
+                "getLangStrings", "getLangStrings", "getLangStrings",
+                "profile.init", "getGlobalData", "setCurrentProfile", "getData",
+                "macroEditor.init", "gunControl.init", "keyAssigment.init",
+                "keyMatrix.init", "dpiSetting.init", "lightControl.init", "systemSetting.init",
+                "mouseGetCurrentDPI"])
+            compare(names(ui_View.calls), expected)
+            compare(ui_View.callsOf("getGlobalData").map(function(a) { return a[0] }),
+                    ["mouse/isColorful", "mouse/icType", "mouse/is55328", "mouse/is571", "mouse/isGun",
+                     "mouse/keyCount", "common/language", "common/url", "mouse/profileNo"])
+            compare(ui_View.callsOf("getLangStrings").map(function(a) { return a[0] }),
+                    ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
+                     "systemSetting", "gunControl", "profile", "keyCode", "other"])
+            verify(ui_View.callsOf("getLangStrings").every(function(a) { return a[1] === "English" }))
+            compare(hid.callsOf("hid560_02H_SetCurrentProfile"), row.switched ? [[1]] : [])
+            compare(ui_View.callsOf("setCurrentProfile"), [[2]])
+            compare(ui_View.callsOf("mouseSetReportRate"), [])
+            compare(ui_View.callsOf("keyMatrix.init"), [[false, false]])
+            compare(main.profileMain.profileNo, 2)
+            compare(main.mouseMain.keyCount, 6)
+            compare(main.dpiSettingMain.currentDPI, 1)
+            compare(main.url, "https://example.org/help")
+            verify(main.isGun)
+
+            // A reconnection only protects and refreshes the stage.
+            tryVerify(function() { return !tree.named(main, Accessible.StaticText, "LOADING ......").visible })
+            ui_View.reset()
+            ui_View.answers = { mouseGetCurrentDPI: 4 }
+            main.initUI()
+            compare(names(ui_View.calls), ["setEnabled", "mouseGetCurrentDPI"])
+            compare(main.dpiSettingMain.currentDPI, 3)
+        }
+
+        // The logo and the busy indicator for 1000 ms with input blocked, then
+        // the whole interface; the protection ends on its own.
+        function test_firstProtectionShowsTheLogoThenTheInterface() {
+            main.initUI()
+            verify(main.visible)
+            var logo = tree.named(main, Accessible.Graphic, "Logo")
+            var busy = tree.named(main, Accessible.StaticText, "LOADING ......")
+            var save = button("Save")
+            verify(logo.visible && busy.visible)
+            verify(!save.visible)
+            compare(ui_View.callsOf("setEnabled"), [[false]])
+            tryVerify(function() { return !busy.visible }, 3000)
+            compare(ui_View.callsOf("setEnabled"), [[false], [true]])
+            verify(!logo.visible)
+            for (var name of ["Save", "Reset", "Config", "Help", "Minimize", "Close", "System setting"])
+                verify(button(name).visible, name)
+            verify(tree.named(main, Accessible.ComboBox, "Report Rate").visible)
+
+            main.setProtectUI(0)
+            verify(busy.visible)
+            tryVerify(function() { return !busy.visible })
+            compare(ui_View.callsOf("setEnabled").slice(2), [[false], [true]])
+        }
+
+        // Texts from the language file replace the built-in ones position by
+        // position; a panel that arrives after the start gets its list too.
+        function test_languageLists() {
+            install(["keyMatrix"])
+            ui_View.answers.getLangStrings = function(type) {
+                return { main: ["Editeur", "", "Editeur d'armes"], keyMatrix: ["", "Touche"],
+                         keyCode: ["Ä"] }[type] || []
+            }
+            main.initUI()
+            compare(main.mainLang.slice(0, 4), ["Editeur", "Macro Editor", "Editeur d'armes", "Report Rate"])
+            compare(main.mainLang.length, 15)
+            compare(main.keyMatrixMain.langList, ["built-in 0", "Touche", "built-in 2"])
+
+            install(["dpiSetting"])
+            compare(main.dpiSettingMain.langList, ["built-in 0", "built-in 1", "built-in 2"])
+            ui_View.answers.getLangStrings = function(type) { return type === "profile" ? ["Réglages"] : [] }
+            main.isPownOn = false
+            main.initUI()
+            install(["profile"])
+            compare(main.profileMain.langList, ["Réglages", "built-in 1", "built-in 2"])
+        }
+
+        function test_stageNotices() {
+            install(["dpiSetting"])
+            main.setCurrentDPI(3)
+            compare(main.currentDPI, 2)
+            compare(main.dpiSettingMain.currentDPI, 2)
+            main.setCurrentDPI(0)
+            compare(main.dpiSettingMain.currentDPI, 2)
+        }
+
+        function test_mainFocusClosesEveryList() {
+            install(["dpiSetting", "lightControl"])
+            started()
+            var rate = tree.named(main, Accessible.ComboBox, "Report Rate")
+            var profile = tree.named(main, Accessible.ComboBox, "Profile")
+            var askMenu = tree.named(main, Accessible.PopupMenu, "Help")
+            rate.isDrop = true
+            profile.isDrop = true
+            askMenu.visible = true
+            main.dpiSettingMain.dpiSegment.isDrop = true
+            main.lightControlMain.lightModel.isDrop = true
+            main.mainFocus()
+            verify(!rate.isDrop && !profile.isDrop && !askMenu.visible)
+            verify(!main.dpiSettingMain.dpiSegment.isDrop && !main.lightControlMain.lightModel.isDrop)
+
+            // Opening one list closes the others.
+            mouseClick(rate)
+            verify(rate.isDrop)
+            mouseClick(profile)
+            verify(profile.isDrop && !rate.isDrop)
+            // So does a press on the empty window, which also drags it.
+            mousePress(main, 500, 300)
+            mouseMove(main, 530, 290, -1, Qt.LeftButton)
+            mouseRelease(main, 530, 290)
+            verify(!profile.isDrop)
+            compare(ui_Ctl.callsOf("onXChanged"), [[30]])
+            compare(ui_Ctl.callsOf("onYChanged"), [[-10]])
+        }
+
+        // Save is red while a panel holds unsent changes; it sends the dirty
+        // panels in the order key matrix, DPI, lighting, and nothing at all
+        // when none is dirty.
+        function test_save() {
+            install(["keyMatrix", "dpiSetting", "lightControl"])
+            started()
+            var save = button("Save")
+            verify(Qt.colorEqual(save.fillColor, main.colorBlue))
+            main.keyMatrixMain.isSave = true
+            verify(Qt.colorEqual(save.fillColor, "#ff3030"))
+            main.keyMatrixMain.isSave = false
+            verify(Qt.colorEqual(save.fillColor, main.colorBlue))
+
+            save.Accessible.pressAction()
+            compare(ui_View.calls, [])
+
+            main.lightControlMain.isSave = true
+            main.keyMatrixMain.isSave = true
+            verify(Qt.colorEqual(save.fillColor, "#ff3030"))
+            mouseClick(save)
+            compare(names(ui_View.calls), ["setEnabled", "keyMatrix.modKeys.saveData",
+                                           "lightControl.saveData", "setEnabled"])
+            compare(ui_View.callsOf("lightControl.saveData"), [[true, 0]])
+            compare(ui_View.callsOf("setEnabled"), [[false], [true]])
+            verify(!main.keyMatrixMain.isSave && !main.lightControlMain.isSave)
+            verify(Qt.colorEqual(save.fillColor, main.colorBlue))
+
+            ui_View.reset()
+            main.dpiSettingMain.isSave = true
+            main.saveAll()
+            compare(ui_View.callsOf("dpiSetting.saveData"), [[true]])
+        }
+
+        // OK: the current profile back to the default one, every panel loaded
+        // and sent, the gun key matrices back, stage 3, the gun entries reset.
+        function test_resetConfirmation() {
+            installAll()
+            main.initUI()
+            tryVerify(function() { return !tree.named(main, Accessible.StaticText, "LOADING ......").visible })
+            ui_View.reset()
+            ui_View.answers = { getData: function(key) { return key === "mouse/reportRate" ? "0" : undefined } }
+            main.dpiSettingMain.isSave = true
+            main.keyMatrixMain.isSave = true
+            var mask = findChild(main, "mainMask")
+
+            button("Reset").Accessible.pressAction()
+            var dialog = tree.named(main, Accessible.Dialog, "Reset")
+            verify(dialog.visible && mask.visible)
+            compare([dialog.x, dialog.y, dialog.width, dialog.height], [299, 269, 427, 102])
+            tree.named(dialog, Accessible.Button, "Cancel").Accessible.pressAction()
+            verify(!dialog.visible && !mask.visible)
+            button("Reset").Accessible.pressAction()
+            tree.named(dialog, Accessible.Button, "Close").Accessible.pressAction()
+            verify(!dialog.visible && !mask.visible)
+            compare(ui_View.calls, [])
+
+            button("Reset").Accessible.pressAction()
+            mouseClick(tree.named(dialog, Accessible.Button, "OK"))
+            verify(!dialog.visible && !mask.visible)
+            compare(names(ui_View.calls), ["setEnabled", "resetProfile",
+                "keyMatrix.init", "getData", "mouseSetReportRate", "dpiSetting.init", "lightControl.init",
+                "systemSetting.init", "mouseSwitchKeyMatrix", "mouseResetKeyMatrix", "mouseSetCurrentDPI",
+                "gunControl.resetData", "setEnabled"])
+            compare(ui_View.callsOf("resetProfile"), [[2]])
+            compare(ui_View.callsOf("keyMatrix.init"), [[true, false]])
+            compare(ui_View.callsOf("mouseSetReportRate"), [[8]])
+            compare(ui_View.callsOf("mouseSwitchKeyMatrix"), [[1]])
+            compare(ui_View.callsOf("mouseSetCurrentDPI"), [[3]])
+            compare(ui_View.callsOf("setEnabled"), [[false], [true]])
+            compare(main.dpiSettingMain.currentDPI, 2)
+            verify(!main.dpiSettingMain.isSave && !main.keyMatrixMain.isSave)
+
+            // Without the gun feature the key matrices stay.
+            ui_View.reset()
+            main.isGun = false
+            main.factoryReset()
+            compare(ui_View.callsOf("mouseSwitchKeyMatrix"), [])
+            compare(ui_View.callsOf("mouseResetKeyMatrix"), [])
+        }
+
+        // A profile change from the title-bar list or the profile dialog;
+        // the current profile and numbers that name no profile do nothing.
+        function test_profileChange() {
+            install(["keyMatrix", "profile", "systemSetting"])
+            started()
+            var list = tree.named(main, Accessible.ComboBox, "Profile")
+            compare(list.count, 3)
+            compare(list.currentSelect, 2)
+
+            tree.named(list, Accessible.ListItem, "profile_1").Accessible.pressAction()
+            main.profileMain.changeProfile(2)
+            main.changeProfile(10)
+            main.changeProfile(-1)
+            compare(ui_View.calls, [])
+
+            tree.named(list, Accessible.ListItem, "Standard").Accessible.pressAction()
+            compare(names(ui_View.calls), ["setEnabled", "setGlobalData", "setCurrentProfile",
+                "keyMatrix.init", "getData", "mouseSetReportRate", "systemSetting.init",
+                "mouseSwitchKeyMatrix", "mouseResetKeyMatrix", "setEnabled"])
+            compare(ui_View.callsOf("setGlobalData"), [["mouse/profileNo", 0]])
+            compare(ui_View.callsOf("setCurrentProfile"), [[0]])
+            compare(ui_View.callsOf("systemSetting.init"), [[true, false]])
+            compare(main.profileMain.profileNo, 0)
+
+            ui_View.reset()
+            main.profileMain.changeProfile(1)
+            compare(ui_View.callsOf("setCurrentProfile"), [[1]])
+            compare(list.currentSelect, 1)
+        }
+
+        // The title-bar list open on the profiles of the profile dialog, saved
+        // beside the test runner for a look.
+        function test_profileListPicture() {
+            install(["profile"])
+            started()
+            var list = tree.named(main, Accessible.ComboBox, "Profile")
+            mouseClick(list)
+            tryCompare(findChild(list, "listBox"), "height", 3 * 24 + 2)
+            var path = Qt.application.arguments[0].replace(/[^\/]*$/, "") + "main-profile-list.png"
+            var saved = false
+            main.grabToImage(function(result) { saved = result.saveToFile(path) })
+            tryVerify(function() { return saved }, 5000, "saved " + path)
+        }
+
+        // Captured keys reach the screen that waits for them, and only then.
+        function test_keyRouting() {
+            install(["macroEditor", "keyAssigment"])
+            var editor = main.macroEditorMain
+            var assignment = main.keyAssigmentMain
+            main.detectKeyboard(true, 4)
+            editor.isInputting = true
+            main.msg_KB(true, 4)
+            compare(ui_View.calls, [])
+
+            editor.isMacroSelected = true
+            main.msg_KB(true, 4)
+            editor.isInputting = false
+            editor.isInsertting = true
+            main.msg_KB(false, 5)
+            editor.isInsertting = false
+            assignment.isFireInput = true
+            main.msg_KB(true, 6)
+            assignment.isFireInput = false
+            assignment.isComboInput = true
+            main.msg_KB(false, 7)
+            compare(ui_View.calls.map(function(c) { return [c.name].concat(c.args) }),
+                    [["macroEditor.detectKeyboard", true, 4], ["macroEditor.detectInput", false, 5],
+                     ["keyAssigment.detectKeyboard", true, 6, 0], ["keyAssigment.detectKeyboard", false, 7, 1]])
+        }
+
+        // The editor box opens its dialogs centred behind the mask; a press on
+        // the mask lets each open dialog close its lists.
+        function test_dialogsAndTheMask() {
+            install(["macroEditor", "gunControl", "profile", "systemSetting", "lightControl"])
+            started()
+            var mask = findChild(main, "mainMask")
+            compare(tree.named(main, Accessible.Pane, "Editor").height, 100)
+            button("Gun Editor").Accessible.pressAction()
+            var gun = main.gunControlMain
+            verify(gun.visible && mask.visible)
+            compare([gun.x, gun.y], [412, 270])
+            button("Macro Editor").Accessible.pressAction()
+            verify(main.macroEditorMain.visible)
+
+            mousePress(mask, 5, 600)
+            mouseRelease(mask, 5, 600)
+            compare(namesAfter(0), ["macroEditor.macroEditorFocus", "gunControl.gunControlFocus",
+                                    "lightControl.lightControlFocus"])
+
+            main.isGun = false
+            compare(tree.named(main, Accessible.Pane, "Editor").height, 76)
+            verify(!button("Gun Editor").visible)
+        }
+
+        function test_helpMenu() {
+            started()
+            var askMenu = tree.named(main, Accessible.PopupMenu, "Help")
+            verify(!askMenu.visible)
+            button("Help").Accessible.pressAction()
+            verify(askMenu.visible)
+            compare([askMenu.x, askMenu.y], [724, 30])
+            var entries = tree.all(askMenu, Accessible.MenuItem)
+            compare(entries.map(function(e) { return e.Accessible.name }),
+                    ["https://example.org/help", "verison:1.0"])
+            entries[1].Accessible.pressAction()
+            verify(!askMenu.visible)
+
+            button("Minimize").Accessible.pressAction()
+            button("Close").Accessible.pressAction()
+            compare(names(ui_Ctl.calls), ["onMinimize", "onClose"])
+        }
+    }
+}
