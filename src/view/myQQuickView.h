@@ -123,6 +123,10 @@ public slots:
     // True when keys typed anywhere on the desktop can be captured; false
     // where only keys typed into this window arrive (no X server).
     bool globalCaptureAvailable();
+    // Whether the desktop takes the pointer speed, the double-click time and
+    // the wheel lines (the system panel's steps 1, 2, 3): it offers the
+    // setting and the last attempt to set it succeeded.
+    QVariantList getPointerSettingsApplied();
     // The scene holds automatic profile switches while it has unsaved changes
     // (a macro being recorded holds them too).
     void holdProfileSwitch(bool held);

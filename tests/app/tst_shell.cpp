@@ -441,6 +441,8 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
         // the macro screen's encoder, and the screens' requests for key capture
         "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable",
+        // whether the desktop takes the pointer settings
+        "getPointerSettingsApplied",
         // profiles that follow the application in front
         "holdProfileSwitch", "getAppProfiles", "bindAppProfile", "unbindAppProfile", "lastForeignApp",
         "appFollowAvailable"};

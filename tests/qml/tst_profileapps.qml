@@ -140,7 +140,7 @@ Item {
             field.text = "another"
             mouseClick(button("Add"))
             compare(ui_View.callsOf("bindAppProfile").length, 2)
-            compare(apps.notice, "No more applications can be bound; remove one first")
+            compare(apps.notice, "No more applications can be bound. Remove one first.")
             compare(field.text, "another")
             verify(tree.named(apps, Accessible.StaticText, apps.notice))
         }

@@ -9,10 +9,10 @@ Rectangle {
     id: apps
 
     readonly property var fallbackLang: ["Applications", "Applications of %1",
-        "While the window of one of these applications is in front, the mouse uses this profile; when another window comes to the front, the profile chosen by hand returns.",
+        "While the window of one of these applications is in front the mouse uses this profile. When another window comes to the front the profile chosen by hand returns.",
         "No application uses this profile yet.", "Add %1", "Window class", "Add", "Remove", "Back",
         "Profiles cannot follow the window in front here: that needs an X11 desktop whose window manager reports the active window.",
-        "This is not a window class", "No more applications can be bound; remove one first", "none"]
+        "This is not a window class", "No more applications can be bound. Remove one first.", "none"]
     // The profile dialog's language list carries these from position 13 on.
     readonly property int langOffset: 13
     readonly property var lang: {

@@ -70,4 +70,5 @@ CallRecorder {
     function lastForeignApp() { return record("lastForeignApp", arguments, "") }
     function appFollowAvailable() { return record("appFollowAvailable", arguments, false) }
     signal appRulesChanged()
+    function getPointerSettingsApplied() { return record("getPointerSettingsApplied", arguments, [true, true, true]) }
 }
