@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QQmlProperty>
+#include <QQuickItem>
 #include <QWindow>
 
 Q_LOGGING_CATEGORY(lcFollow, "talon.app")
@@ -28,11 +30,25 @@ AppFollow::AppFollow(myQQuickView *v, const QString &modulesRoot, QObject *paren
     connect(&fileWatch, &QFileSystemWatcher::fileChanged, this, &AppFollow::reloadRules);
     connect(&fileWatch, &QFileSystemWatcher::directoryChanged, this, &AppFollow::reloadRules);
 
+    // The scene says through a property of its root item when switches must
+    // wait; a scene without it never holds them.
+    if (QQuickItem *root = view->rootObject()) {
+        const QQmlProperty held(root, QStringLiteral("isProfileSwitchHeld"));
+        if (held.isValid() && held.hasNotifySignal())
+            held.connectNotifySignal(this, SLOT(sceneHoldChanged()));
+    }
+
     bool stored = false;
     const int manual =
         view->configStore().getGlobalData(QLatin1String(kManualProfileKey)).toInt(&stored);
     if (stored)
         follower.rememberManual(manual);
+}
+
+void AppFollow::sceneHoldChanged()
+{
+    view->holdProfileSwitch(
+        QQmlProperty::read(view->rootObject(), QStringLiteral("isProfileSwitchHeld")).toBool());
 }
 
 bool AppFollow::start()
@@ -123,6 +139,20 @@ void AppFollow::service()
     else
         timer.start(int(qBound<qint64>(0, next - clock.elapsed(), ProfileFollower::kSettleMs)));
     publish();
+}
+
+QString AppFollow::profileInForceText(const QStringList &rows) const
+{
+    const int profile = follower.currentProfile();
+    if (profile < 0)
+        return QString();
+    QString name = tr("Profile %1").arg(profile + 1);
+    for (const QString &row : rows)
+        if (row.size() > 1 && row.endsWith(QString::number(profile)))
+            name = row.chopped(1);
+    const QString by = follower.chosenBy();
+    return by.isEmpty() ? tr("Profile: %1, chosen by hand").arg(name)
+                        : tr("Profile: %1, chosen by %2").arg(name, by);
 }
 
 void AppFollow::publish()

@@ -34,10 +34,17 @@ public:
     bool isAvailable() const { return watcher.isRunning() && watcher.isSupported(); }
     const ProfileFollower &state() const { return follower; }
     ActiveWindowWatcher &windowWatcher() { return watcher; }
+    // The tray's line: the profile in force by its row name, and what chose
+    // it. rows: the profile panel's name list entries (name + digit).
+    QString profileInForceText(const QStringList &rows) const;
 
 signals:
     // The profile in force, what chose it, the rules or the availability.
     void changed();
+
+private slots:
+    // The scene's isProfileSwitchHeld changed.
+    void sceneHoldChanged();
 
 private:
     void activeWindowChanged(quint32 window, const QString &windowClass);

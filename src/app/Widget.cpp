@@ -52,6 +52,21 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
 
     follow = new AppFollow(view(), QStringLiteral("./modules"), this);
     follow->start();
+    profileInForce = new QAction(this);
+    profileInForce->setEnabled(false);
+    QMenu *menu = trayIcon->contextMenu();
+    menu->insertAction(menu->actions().value(0), profileInForce);
+    connect(follow, &AppFollow::changed, this, &Widget::showProfileInForce);
+    showProfileInForce();
+}
+
+void Widget::showProfileInForce()
+{
+    const QStringList rows =
+        NameListStore::withoutSentinel(view()->getNameList(QVariant(int(NameListStore::Profile))));
+    const QString text = follow->profileInForceText(rows);
+    profileInForce->setText(text);
+    profileInForce->setVisible(!text.isEmpty());
 }
 
 Widget::~Widget()

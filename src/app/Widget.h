@@ -13,6 +13,7 @@ class Ui_Controler;
 class myQQuickView;
 class DeviceChangeMonitor;
 class AppFollow;
+class QAction;
 
 // The program's one top-level window: the frameless, translucent host of the
 // QML view. It owns the device link, the tray icon and the poll timer that
@@ -68,6 +69,7 @@ private:
     void requestRestore();
     void restoreWindow();
     void setUpTrayIcon();
+    void showProfileInForce();
 
     QTimer timer;
     Ui_Controler *controller = nullptr;
@@ -76,4 +78,5 @@ private:
     DeviceChangeMonitor *monitor = nullptr;
     NoticeObserver noticeObserver;
     AppFollow *follow = nullptr;
+    QAction *profileInForce = nullptr; // the tray's line: the profile and what chose it
 };

@@ -53,6 +53,9 @@ public:
 
     // What the profile panel shows of the following of the window in front.
     void setAppFollowStatus(bool available, const QString &lastForeignClass);
+    // The scene holds automatic profile switches while it has unsaved changes
+    // (a macro being recorded holds them too).
+    void holdProfileSwitch(bool held);
 
 public slots:
     void clearHidBusy();
@@ -127,12 +130,10 @@ public slots:
     // the wheel lines (the system panel's steps 1, 2, 3): it offers the
     // setting and the last attempt to set it succeeded.
     QVariantList getPointerSettingsApplied();
-    // The scene holds automatic profile switches while it has unsaved changes
-    // (a macro being recorded holds them too).
-    void holdProfileSwitch(bool held);
-    // Applications bound to a profile: their classes, the binding of a class
-    // (replacing one to another profile) and its removal; true when stored.
-    QStringList getAppProfiles(QVariant profile);
+    // Applications bound to profiles: class -> profile number, the binding of
+    // a class (replacing one to another profile) and its removal; true when
+    // stored.
+    QVariantMap getAppProfiles();
     QVariant bindAppProfile(QVariant windowClass, QVariant profile);
     QVariant unbindAppProfile(QVariant windowClass);
     // The application that was in front before our window; empty if none.

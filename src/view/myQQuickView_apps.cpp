@@ -27,18 +27,13 @@ void myQQuickView::updateSwitchHeld()
     emit profileSwitchHeld(held);
 }
 
-QStringList myQQuickView::getAppProfiles(QVariant profile)
+QVariantMap myQQuickView::getAppProfiles()
 {
-    bool ok = false;
-    const int number = profile.toInt(&ok);
-    QStringList classes;
-    if (!ok)
-        return classes;
     const AppProfileStore::Rules rules = appRules.rules();
+    QVariantMap map;
     for (auto it = rules.cbegin(); it != rules.cend(); ++it)
-        if (it.value() == number)
-            classes << it.key();
-    return classes;
+        map.insert(it.key(), it.value());
+    return map;
 }
 
 QVariant myQQuickView::bindAppProfile(QVariant windowClass, QVariant profile)

@@ -7,6 +7,7 @@
 #include "app/AppFollow.h"
 #include "x11/TestDesktop.h"
 
+#include <QMenu>
 #include <QTest>
 
 using fixture::bus;
@@ -98,6 +99,10 @@ void TestAppFollow::theBoundProfileAndBack()
     QCOMPARE(f.storedProfile(), 2);
     QCOMPARE(f.mouseInterval(), kInterval[kRateOf[2]]);
     QCOMPARE(w.appFollow()->state().chosenBy(), QStringLiteral("steam_app_730"));
+    // The tray tells the profile in force and what chose it.
+    const QAction *line = w.tray()->contextMenu()->actions().first();
+    QCOMPARE(line->text(), QStringLiteral("Profile: Profile 3, chosen by steam_app_730"));
+    QVERIFY(!line->isEnabled());
 
     f.desk.activate(f.browser);
     QTRY_COMPARE(f.switches().size(), 2);
@@ -112,6 +117,7 @@ void TestAppFollow::theBoundProfileAndBack()
     QCOMPARE(f.mouseInterval(), kInterval[kRateOf[0]]);
     QCOMPARE(w.appFollow()->state().chosenBy(), QString());
     QCOMPARE(w.view()->lastForeignApp(), QStringLiteral("xterm"));
+    QCOMPARE(line->text(), QStringLiteral("Profile: Standard, chosen by hand"));
 }
 
 void TestAppFollow::tenFocusChangesGiveOneSwitch()

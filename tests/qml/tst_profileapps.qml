@@ -37,14 +37,14 @@ Item {
         x: 300
         y: 340
         profileNumber: 1
-        revision: apps.revision
+        classes: apps.classesOf(1)
     }
     ProfileAppsBadge {
         id: badgeThree
         x: 100
         y: 340
         profileNumber: 3
-        revision: apps.revision
+        classes: apps.classesOf(3)
     }
     AccessibleTree { id: tree }
 
@@ -62,8 +62,11 @@ Item {
             mainIten.panelLang = {}
             ui_View.reset()
             ui_View.answers = {
-                getAppProfiles: function(p) {
-                    return Object.keys(rules).filter(function(c) { return rules[c] === Number(p) }).sort()
+                getAppProfiles: function() {
+                    var copy = {}
+                    for (var c in rules)
+                        copy[c] = rules[c]
+                    return copy
                 },
                 bindAppProfile: function(c, p) {
                     if (refuse)

@@ -384,7 +384,7 @@ DialogFrame {
                 visible: !row.editing
                 ProfileAppsBadge {
                     profileNumber: model.profileNo
-                    revision: appsPage.revision
+                    classes: appsPage.classesOf(model.profileNo)
                     accessibleName: appsPage.lang[0]
                     noneText: appsPage.lang[12]
                     onClicked: appsPage.show(model.profileNo, model.textValue)

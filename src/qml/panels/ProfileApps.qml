@@ -28,24 +28,31 @@ Rectangle {
     property bool shown: false
     property int profileNumber: -1
     property string profileName: ""
-    property var classes: []                  // bound to this profile
+    property var rules: ({})                  // class -> profile number, all of them
+    readonly property var classes: classesOf(profileNumber)   // bound to this profile
     property string candidate: ""             // the application in front before our window
     property bool available: true
     property string notice: ""
-    // Counts changes of the rules, for the rows' summaries.
-    property int revision: 0
 
+    // The classes bound to profile `number`, in order.
+    function classesOf(number) {
+        var found = []
+        for (var c in rules)
+            if (Number(rules[c]) === number)
+                found.push(c)
+        return found.sort()
+    }
     function refresh() {
-        classes = profileNumber >= 0 ? ui_View.getAppProfiles(profileNumber) : []
-        candidate = String(ui_View.lastForeignApp())
-        available = ui_View.appFollowAvailable() === true
-        revision++
+        var map = ui_View.getAppProfiles()
+        rules = map ? map : {}
     }
     function show(number, name) {
         profileNumber = number
         profileName = name
         notice = ""
         classInput.text = ""
+        candidate = String(ui_View.lastForeignApp())
+        available = ui_View.appFollowAvailable() === true
         refresh()
         shown = true
         backButton.forceActiveFocus()
@@ -83,6 +90,10 @@ Rectangle {
     function isBound(windowClass) {
         return classes.indexOf(windowClass) >= 0
     }
+
+    // The rows' summaries are read again each time the dialog opens.
+    readonly property bool dialogShown: parent !== null && parent.visible
+    onDialogShownChanged: if (dialogShown) refresh()
 
     visible: shown
     onVisibleChanged: if (!visible) shown = false

@@ -6,10 +6,9 @@ Rectangle {
     id: badge
 
     property int profileNumber: -1
-    property int revision: 0                  // bumped when the rules change
+    property var classes: []                  // the profile's applications
     property string accessibleName: "Applications"
     property string noneText: "none"
-    readonly property var classes: { revision; return profileNumber >= 0 ? ui_View.getAppProfiles(profileNumber) : [] }
     readonly property string summary: classes.length === 0 ? ""
         : classes.length === 1 ? classes[0] : classes[0] + " +" + (classes.length - 1)
 

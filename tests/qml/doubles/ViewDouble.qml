@@ -63,8 +63,7 @@ CallRecorder {
     function setEnabled(enabled) { return record("setEnabled", arguments, undefined) }
     function requestKeyCapture(requester, active) { return record("requestKeyCapture", arguments, undefined) }
     function globalCaptureAvailable() { return record("globalCaptureAvailable", arguments, true) }
-    function holdProfileSwitch(held) { return record("holdProfileSwitch", arguments, undefined) }
-    function getAppProfiles(profile) { return record("getAppProfiles", arguments, []) }
+    function getAppProfiles() { return record("getAppProfiles", arguments, {}) }
     function bindAppProfile(windowClass, profile) { return record("bindAppProfile", arguments, false) }
     function unbindAppProfile(windowClass) { return record("unbindAppProfile", arguments, false) }
     function lastForeignApp() { return record("lastForeignApp", arguments, "") }
