@@ -7,8 +7,9 @@ with talonctl while the program runs."""
 
 import os
 import subprocess
+import time
 
-from talon_a11y import BUILD, FlowCase, Talon, main, read_ini, wait_until
+from talon_a11y import BUILD, SHOTS, FlowCase, Talon, main, read_ini, wait_until
 
 TALONCTL = os.path.join(BUILD, "bin", "talonctl")
 WINDOWS = os.path.join(BUILD, "bin", "talon-test-windows")
@@ -117,6 +118,17 @@ class AppFollow(FlowCase):
                              capture_output=True, text=True).stdout.split()
         return int(out[0])
 
+    def tray_menu_shot(self, run, name):
+        """The tray icon's menu, opened with a right click, as the screen shows it."""
+        icon = wait_until(run.tray_icon, "the icon in the tray")
+        subprocess.run(["xdotool", "mousemove", str(icon[0] + icon[2] // 2), str(icon[1] + icon[3] // 2),
+                        "click", "3"], check=True)
+        time.sleep(1.0)
+        os.makedirs(SHOTS, exist_ok=True)
+        subprocess.run(["import", "-window", "root", os.path.join(SHOTS, name + ".png")], check=True)
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        time.sleep(0.3)
+
     def test_the_bound_profile_and_back(self):
         run = self.start()
         start = run.mark()
@@ -136,7 +148,10 @@ class AppFollow(FlowCase):
 
         # The same profile chosen in the title-bar list sends the same.
         start = run.mark()
-        run.press(run.find("list item", "profile_2", showing=None))
+        # The title-bar list's entry, not the profile dialog's row.
+        entries = [n for n in run.all("list item", "profile_2")
+                   if n.parent.getRoleName() == "combo box" and n.parent.name == "Profile"]
+        run.press(entries[0])
         by_hand = self.switched_to(run, 2, start)
         self.assertEqual(by_hand, by_focus)
 
@@ -147,6 +162,7 @@ class AppFollow(FlowCase):
         self.desk.activate(*([self.browser, self.game] * 5))
         frames = self.switched_to(run, 2, start)
         self.assertEqual([f[:2] for f in frames if f[0] == 0x01], [[0x01, 0x04]])
+        self.tray_menu_shot(run, "tray-menu-chosen-by-application")
 
     def test_no_switch_while_the_macro_editor_records(self):
         run = self.start()
@@ -190,11 +206,12 @@ class AppFollow(FlowCase):
         run.press(badges[0])
         page = "Applications of Standard"
         run.wait_showing("panel", page)
+        run.screenshot("profile-applications-page")
         run.press("push button", "Add firefox", inside=page)
         wait_until(lambda: read_ini(run.path("setting/appProfile.bin")).get("apps/firefox") == "0",
                    "firefox bound to profile 0")
         run.find("list item", "firefox", inside=page)
-        run.screenshot("profile-applications-page")
+        run.screenshot("profile-applications-added")
         remove = [n for n in run.all("push button", "Remove", inside=page, showing=True)
                   if n.description == "vlc"]
         run.press(remove[0])

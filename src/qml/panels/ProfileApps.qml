@@ -105,7 +105,8 @@ Rectangle {
 
     // Changes made elsewhere (talonctl, another row) show at once.
     Connections {
-        target: ui_View
+        // The scene is built before the view is published to it.
+        target: typeof ui_View !== "undefined" ? ui_View : null
         ignoreUnknownSignals: true
         function onAppRulesChanged() { apps.refresh() }
     }
@@ -209,7 +210,7 @@ Rectangle {
         x: 16
         anchors.top: classList.bottom
         anchors.topMargin: 8
-        width: parent.width - 32
+        width: classList.view.width
         visible: apps.candidate !== "" && !apps.isBound(apps.candidate)
         textValue: apps.lang[4].arg(apps.candidate)
         fontFamily: mainIten.uiFontFamily
@@ -232,7 +233,7 @@ Rectangle {
             Accessible.ignored: true
         }
         Rectangle {
-            width: apps.width - 32 - inputLabel.width - addButton.width - 16
+            width: classList.view.width - inputLabel.width - addButton.width - 16
             height: 24
             color: mainIten.colorGray0
             border.color: classInput.activeFocus ? mainIten.colorOrange : mainIten.colorGray1
@@ -282,8 +283,7 @@ Rectangle {
 
     FlatButton {
         id: backButton
-        anchors.right: parent.right
-        anchors.rightMargin: 16
+        x: 16 + classList.view.width - width
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 10
         textValue: apps.lang[8]
