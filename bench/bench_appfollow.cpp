@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
@@ -49,12 +51,25 @@ void pauseHook(int ms)
     QThread::msleep(ms);
 }
 
+qint64 decidedAt = -1;
+QtMessageHandler previousHandler = nullptr;
+
+// The follower's decision is logged as "profile N for ..." just before the
+// scene is asked to change: it dates the end of the settling.
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (decidedAt < 0 && message.startsWith(QLatin1String("profile ")))
+        decidedAt = wall.nsecsElapsed();
+    if (type != QtDebugMsg && previousHandler)
+        previousHandler(type, context, message);
+}
+
+// Runs the event loop for `ms` without spinning.
 void spin(int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
@@ -100,29 +115,32 @@ int main(int argc, char *argv[])
     }
 
     // 1. Latency.
-    std::vector<double> latencies;
-    for (int i = 0; i < 8; ++i) {
+    QLoggingCategory::setFilterRules(QStringLiteral("talon.app.debug=true"));
+    previousHandler = qInstallMessageHandler(onMessage);
+    std::vector<double> total, settling, toFrame;
+    for (int i = 0; i < 10; ++i) {
         framesBefore = sim::Bus::instance().frames().size();
-        firstFrameAt = -1;
+        firstFrameAt = decidedAt = -1;
         const qint64 start = wall.nsecsElapsed();
         desk.activate(i % 2 ? plainA : game);
-        QElapsedTimer t;
-        t.start();
-        while (firstFrameAt < 0 && t.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        if (firstFrameAt < 0) {
-            std::fprintf(stderr, "no frame after switch %d\n", i);
+        spin(4000); // the whole profile goes out before the next change
+        if (firstFrameAt < 0 || decidedAt < 0) {
+            std::fprintf(stderr, "no switch after change %d\n", i);
             return 1;
         }
-        latencies.push_back((firstFrameAt - start) / 1e6);
-        spin(3000); // the whole profile goes out before the next change
+        total.push_back((firstFrameAt - start) / 1e6);
+        settling.push_back((decidedAt - start) / 1e6);
+        toFrame.push_back((firstFrameAt - decidedAt) / 1e6);
     }
-    std::sort(latencies.begin(), latencies.end());
-    std::printf(
-        "focus change to first frame: min %.1f ms, median %.1f ms, max %.1f ms (%zu switches)\n",
-        latencies.front(), latencies[latencies.size() / 2], latencies.back(), latencies.size());
-    std::printf("of which our own (less the 500 ms settling): median %.1f ms, max %.1f ms\n",
-                latencies[latencies.size() / 2] - 500, latencies.back() - 500);
+    const auto report = [](const char *what, std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        std::printf("%s: min %.1f ms, median %.1f ms, max %.1f ms (%zu switches)\n", what, v.front(),
+                    v[v.size() / 2], v.back(), v.size());
+    };
+    report("focus change to first frame", total);
+    report("focus change to the decision (500 ms settling included)", settling);
+    report("decision to first frame (the scene's changeProfile up to the link)", toFrame);
+    std::fflush(stdout);
 
     // 2. CPU.
     const auto measure = [&](const char *what, xcb_window_t a, xcb_window_t b) {
