@@ -1,5 +1,6 @@
 #include "Widget.h"
 
+#include "AppFollow.h"
 #include "Autostart.h"
 #include "DeviceChangeMonitor.h"
 #include "UserEvent.h"
@@ -55,10 +56,30 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
 
     monitor = new DeviceChangeMonitor(this);
     connect(monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
+
+    follow = new AppFollow(view(), QStringLiteral("./modules"), this);
+    follow->start();
+    profileInForce = new QAction(this);
+    profileInForce->setEnabled(false);
+    QMenu *menu = trayIcon->contextMenu();
+    menu->insertAction(menu->actions().value(0), profileInForce);
+    connect(follow, &AppFollow::changed, this, &Widget::showProfileInForce);
+    showProfileInForce();
+}
+
+void Widget::showProfileInForce()
+{
+    const QStringList rows =
+        NameListStore::withoutSentinel(view()->getNameList(QVariant(int(NameListStore::Profile))));
+    const QString text = follow->profileInForceText(rows);
+    profileInForce->setText(text);
+    profileInForce->setVisible(!text.isEmpty());
 }
 
 Widget::~Widget()
 {
+    delete follow;
+    follow = nullptr;
     link.stopListener();
     link.waitForListener();
     controller->deleteLater();
@@ -177,6 +198,7 @@ void Widget::checkDevice()
 
     qDebug("Device DisConnect");
     deviceConnected = false;
+    follow->setDeviceReady(false);
     reportProblem(table); // the paths as found: a failed open clears the link's
     if (trayAvailable())
         setVisible(false);
@@ -238,8 +260,11 @@ void Widget::postStartUI()
 void Widget::customEvent(QEvent *event)
 {
     if (event->type() == QEvent::User &&
-        static_cast<UserEvent *>(event)->code() == UserEvent::kStartUI)
+        static_cast<UserEvent *>(event)->code() == UserEvent::kStartUI) {
         view()->runUI();
+        // initUI has run: the scene can switch profiles.
+        follow->setDeviceReady(true);
+    }
 }
 
 void Widget::deviceChanged()
@@ -263,7 +288,12 @@ void Widget::dpiStageSwitched(int stage)
 void Widget::eventInterfaceGone()
 {
     QMetaObject::invokeMethod(
-        this, [this] { view()->setEnabled(false); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            view()->setEnabled(false);
+            follow->setDeviceReady(false);
+        },
+        Qt::QueuedConnection);
 }
 
 void Widget::exitSYS()

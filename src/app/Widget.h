@@ -12,6 +12,7 @@
 class Ui_Controler;
 class myQQuickView;
 class DeviceChangeMonitor;
+class AppFollow;
 class QAction;
 class QMenu;
 
@@ -37,6 +38,7 @@ public:
     Hid_Thread &deviceLink() { return link; }
     QSystemTrayIcon *tray() const { return trayIcon; }
     QTimer &pollTimer() { return timer; }
+    AppFollow *appFollow() const { return follow; }
 
     // Runs QML initUI, then (from a posted event) QML run.
     void postStartUI();
@@ -79,6 +81,7 @@ private:
     void setUpTrayIcon();
     void refreshTrayMenu();
     void chooseProfile(int profileNo);
+    void showProfileInForce();
 
     QTimer timer;
     Ui_Controler *controller = nullptr;
@@ -93,4 +96,6 @@ private:
     Problem problem = Problem::None;
     bool noMouseNoticeShown = false;
     NoticeObserver noticeObserver;
+    AppFollow *follow = nullptr;
+    QAction *profileInForce = nullptr; // the tray's line: the profile and what chose it
 };

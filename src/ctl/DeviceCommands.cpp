@@ -1,5 +1,6 @@
 #include "DeviceCommands.h"
 
+#include "AppProfileCommand.h"
 #include "Connection.h"
 #include "features/KeyNameTable.h"
 #include "features/MacroEncoder.h"
@@ -653,6 +654,11 @@ const QList<CommandInfo> &deviceCommands()
          "Send everything a profile holds: buttons, DPI table, report rate, lighting, colours. "
          "Every value is checked before the first is sent.",
          "talonctl apply --profile ./my.pf", kProfile, checkNothing, apply},
+        {"app-profile", "app-profile list | add CLASS N | remove CLASS",
+         "Profiles that follow the application in front: list the rules, give the windows of "
+         "class CLASS (their WM_CLASS class, see xprop WM_CLASS; any case) profile N (1 to 10), "
+         "or remove the rule. Needs no mouse; a running utility takes the change at once.",
+         "talonctl app-profile add steam_app_730 2", 0, checkAppProfile, appProfile},
     };
     return commands;
 }

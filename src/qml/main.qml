@@ -77,6 +77,11 @@ Item {
     readonly property bool isAnySave: (keyMatrixMain !== null && keyMatrixMain.isSave === true)
         || (dpiSettingMain !== null && dpiSettingMain.isSave === true)
         || (lightControlMain !== null && lightControlMain.isSave === true)
+    // Profiles that follow the window in front wait while this holds (the
+    // back end watches it): changes unsaved, a macro being recorded.
+    readonly property bool isProfileSwitchHeld: isAnySave
+        || (gunControlMain !== null && gunControlMain.isSave === true)
+        || (macroEditorMain !== null && macroEditorMain.isInputting === true)
 
     function skinPicture(group, file) {
         return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file

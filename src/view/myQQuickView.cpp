@@ -27,7 +27,7 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
       names(modulesRoot), macros(profiles, modulesRoot), guns(profiles, modulesRoot),
       languages(modulesRoot), board(link),
       family(DeviceFamily::create(link, board, readModelFlags(config))), buttons(*family, profiles),
-      settings(*family), pointer(createPointerSettingsBackend())
+      settings(*family), pointer(createPointerSettingsBackend()), appRules(modulesRoot)
 {
     const ModelFlags &m = family->model();
     isColorful = m.isColorful;
@@ -193,6 +193,7 @@ void myQQuickView::setCurrentDPI(int dpiValue)
 void myQQuickView::setCurrentProfile(int profile)
 {
     profiles.currentProfile = profile;
+    emit currentProfileSet(profile);
 }
 
 void myQQuickView::mouseSetProfile(uint profileNo)
@@ -226,6 +227,7 @@ void myQQuickView::requestKeyCapture(QVariant requester, bool active)
         captureRequests.remove(requester.toString());
     if (wasWanted != !captureRequests.isEmpty())
         emit keyCaptureWanted(!captureRequests.isEmpty());
+    updateSwitchHeld();
 }
 
 bool myQQuickView::globalCaptureAvailable()

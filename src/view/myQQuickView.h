@@ -6,6 +6,7 @@
 #include "features/DeviceSettings.h"
 #include "input/PointerSettings.h"
 #include "store/AppConfigStore.h"
+#include "store/AppProfileStore.h"
 #include "store/GunDataStore.h"
 #include "store/LanguageStore.h"
 #include "store/MacroLibrary.h"
@@ -59,6 +60,13 @@ public:
     ProfileStore &profileStore() { return profiles; }
     DeviceFamily &deviceFamily() { return *family; }
     BoardProfiles &boardProfiles() { return board; }
+    AppConfigStore &configStore() { return config; }
+
+    // What the profile panel shows of the following of the window in front.
+    void setAppFollowStatus(bool available, const QString &lastForeignClass);
+    // The scene holds automatic profile switches while it has unsaved changes
+    // (a macro being recorded holds them too).
+    void holdProfileSwitch(bool held);
 
 public slots:
     void clearHidBusy();
@@ -133,9 +141,23 @@ public slots:
     // the wheel lines (the system panel's steps 1, 2, 3): it offers the
     // setting and the last attempt to set it succeeded.
     QVariantList getPointerSettingsApplied();
+    // Applications bound to profiles: class -> profile number, the binding of
+    // a class (replacing one to another profile) and its removal; true when
+    // stored.
+    QVariantMap getAppProfiles();
+    QVariant bindAppProfile(QVariant windowClass, QVariant profile);
+    QVariant unbindAppProfile(QVariant windowClass);
+    // The application that was in front before our window; empty if none.
+    QString lastForeignApp();
+    // False where the window in front cannot be followed (no X server, or a
+    // window manager that does not publish the active window).
+    bool appFollowAvailable();
 
 signals:
     void keyCaptureWanted(bool wanted);
+    void currentProfileSet(int profile);
+    void profileSwitchHeld(bool held);
+    void appRulesChanged();
 
 protected:
     bool event(QEvent *event) override;
@@ -164,4 +186,10 @@ private:
     QSet<QString> captureRequests;
     bool globalCapture = false;
     bool windowCapture = false;
+    AppProfileStore appRules;
+    bool followAvailable = false;
+    QString foreignApp;
+    bool sceneHeld = false;
+    bool switchHeld = false;
+    void updateSwitchHeld();
 };

@@ -446,7 +446,10 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         // the macro screen's encoder, and the screens' requests for key capture
         "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable",
         // whether the desktop takes the pointer settings
-        "getPointerSettingsApplied"};
+        "getPointerSettingsApplied",
+        // profiles that follow the application in front
+        "getAppProfiles", "bindAppProfile", "unbindAppProfile", "lastForeignApp",
+        "appFollowAvailable"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)

@@ -76,7 +76,8 @@ QStringList menuTexts(const QMenu *menu)
 {
     QStringList out;
     for (const QAction *a : menu->actions())
-        out << (a->isSeparator() ? QStringLiteral("--") : a->text());
+        if (a->isVisible())
+            out << (a->isSeparator() ? QStringLiteral("--") : a->text());
     return out;
 }
 

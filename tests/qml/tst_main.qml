@@ -259,6 +259,25 @@ Item {
         // Save is red while a panel holds unsent changes; it sends the dirty
         // panels in the order key matrix, DPI, lighting, and nothing at all
         // when none is dirty.
+        // Profiles that follow the window in front wait while this holds.
+        function test_profileSwitchesWaitForUnsavedChangesAndRecording() {
+            install(["keyMatrix", "dpiSetting", "lightControl", "gunControl", "macroEditor"])
+            started()
+            verify(!main.isProfileSwitchHeld)
+            for (var name of ["keyMatrixMain", "dpiSettingMain", "lightControlMain", "gunControlMain"]) {
+                main[name].isSave = true
+                verify(main.isProfileSwitchHeld, name)
+                main[name].isSave = false
+                verify(!main.isProfileSwitchHeld, name)
+            }
+            main.macroEditorMain.isInputting = true
+            verify(main.isProfileSwitchHeld)
+            main.macroEditorMain.isInsertting = true
+            main.macroEditorMain.isInputting = false
+            verify(!main.isProfileSwitchHeld, "waiting for a key to insert holds nothing")
+            compare(ui_View.calls, [])
+        }
+
         function test_save() {
             install(["keyMatrix", "dpiSetting", "lightControl"])
             started()

@@ -70,6 +70,17 @@ Item {
         close()
         triggered(index)
     }
+    // The entry at height y of the menu's box, or -1 in its padding.
+    function entryAt(y) {
+        var index = Math.floor((y - 4) / itemHeight)
+        return y >= 4 && index < count ? index : -1
+    }
+    // Lights the entry under the pointer; the padding keeps the lit one.
+    function hoverAt(y) {
+        var index = entryAt(y)
+        if (index >= 0)
+            currentIndex = index
+    }
     function move(step) {
         currentIndex = currentIndex < 0 ? (step > 0 ? 0 : count - 1) : (currentIndex + step + count) % count
     }
@@ -127,10 +138,18 @@ Item {
                 color: menu.fillColor
                 border.color: menu.borderColor
             }
-            // Takes the presses between the entries, so that they do not close the menu.
+            // One area for the entries and the padding between them: a press in
+            // the padding neither closes the menu nor triggers anything.
             MouseArea {
                 anchors.fill: parent
                 acceptedButtons: Qt.AllButtons
+                hoverEnabled: true
+                onEntered: menu.hoverAt(mouseY)
+                onPositionChanged: function (mouse) { menu.hoverAt(mouse.y) }
+                onClicked: function (mouse) {
+                    if (mouse.button === Qt.LeftButton)
+                        menu.trigger(menu.entryAt(mouse.y))
+                }
             }
             Column {
                 x: 4
@@ -158,12 +177,6 @@ Item {
                             font.family: menu.fontFamily
                             font.pixelSize: menu.fontSize
                             Accessible.ignored: true
-                        }
-                        MouseArea {
-                            anchors.fill: parent
-                            hoverEnabled: true
-                            onEntered: menu.currentIndex = index
-                            onClicked: menu.trigger(index)
                         }
                     }
                 }

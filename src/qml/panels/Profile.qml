@@ -329,7 +329,7 @@ DialogFrame {
             Text {
                 x: 44
                 anchors.verticalCenter: parent.verticalCenter
-                width: parent.width - x - 72
+                width: parent.width - x - 176
                 elide: Text.ElideRight
                 visible: !row.editing
                 text: model.textValue
@@ -397,6 +397,13 @@ DialogFrame {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 8
                 visible: !row.editing
+                ProfileAppsBadge {
+                    profileNumber: model.profileNo
+                    classes: appsPage.classesOf(model.profileNo)
+                    accessibleName: appsPage.lang[0]
+                    noneText: appsPage.lang[12]
+                    onClicked: appsPage.show(model.profileNo, model.textValue)
+                }
                 ImageButton {
                     width: 24
                     height: 24
@@ -500,5 +507,11 @@ DialogFrame {
                 }
             }
         }
+    }
+
+    // The applications of a profile, over the rows.
+    ProfileApps {
+        id: appsPage
+        anchors.fill: parent
     }
 }

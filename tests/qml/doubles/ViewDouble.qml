@@ -63,5 +63,11 @@ CallRecorder {
     function setEnabled(enabled) { return record("setEnabled", arguments, undefined) }
     function requestKeyCapture(requester, active) { return record("requestKeyCapture", arguments, undefined) }
     function globalCaptureAvailable() { return record("globalCaptureAvailable", arguments, true) }
+    function getAppProfiles() { return record("getAppProfiles", arguments, {}) }
+    function bindAppProfile(windowClass, profile) { return record("bindAppProfile", arguments, false) }
+    function unbindAppProfile(windowClass) { return record("unbindAppProfile", arguments, false) }
+    function lastForeignApp() { return record("lastForeignApp", arguments, "") }
+    function appFollowAvailable() { return record("appFollowAvailable", arguments, false) }
+    signal appRulesChanged()
     function getPointerSettingsApplied() { return record("getPointerSettingsApplied", arguments, [true, true, true]) }
 }
