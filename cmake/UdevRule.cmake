@@ -1,30 +1,36 @@
+include(${CMAKE_CURRENT_LIST_DIR}/DeviceIds.cmake)
+
 # Writes the udev rule that gives the logged-in user access to the hidraw
 # nodes of every device in the table of the shipped configuration.
 function(talon_udev_rule config output)
-    file(STRINGS ${config} lines)
-    set(group "")
+    talon_device_ids(${config} ids)
     set(rules "")
-    foreach(line IN LISTS lines)
-        if(line MATCHES "^\\[([0-9]+)\\]$")
-            set(group ${CMAKE_MATCH_1})
-        elseif(line MATCHES "^\\[")
-            set(group "")
-        elseif(NOT group STREQUAL "" AND line MATCHES "^(vid|pid)=([0-9a-fA-F]+)$")
-            string(TOLOWER ${CMAKE_MATCH_2} value)
-            set(${CMAKE_MATCH_1}_${group} ${value})
-            list(APPEND groups ${group})
-        endif()
-    endforeach()
-    list(REMOVE_DUPLICATES groups)
-    foreach(g IN LISTS groups)
-        if(DEFINED vid_${g} AND DEFINED pid_${g})
-            string(APPEND rules
-                "KERNEL==\"hidraw*\", ATTRS{idVendor}==\"${vid_${g}}\", ATTRS{idProduct}==\"${pid_${g}}\", TAG+=\"uaccess\"\n")
-        endif()
+    foreach(id IN LISTS ids)
+        string(REPLACE ":" ";" pair ${id})
+        list(GET pair 0 vid)
+        list(GET pair 1 pid)
+        string(APPEND rules
+            "KERNEL==\"hidraw*\", ATTRS{idVendor}==\"${vid}\", ATTRS{idProduct}==\"${pid}\", TAG+=\"uaccess\"\n")
     endforeach()
     file(WRITE ${output}
         "# Kestrel Talon: read and write access to the mouse's HID interfaces for the\n"
         "# user logged in at the seat (no world-writable nodes). Generated from the\n"
         "# device table of modules/setting/apConfig.bin.\n"
         "${rules}")
+endfunction()
+
+# AppStream modalias globs of the same devices, so that software centres offer
+# the program when the mouse is plugged in.
+function(talon_modaliases config out)
+    talon_device_ids(${config} ids)
+    set(xml "")
+    foreach(id IN LISTS ids)
+        string(REPLACE ":" ";" pair ${id})
+        list(GET pair 0 vid)
+        list(GET pair 1 pid)
+        string(TOUPPER ${vid} vid)
+        string(TOUPPER ${pid} pid)
+        string(APPEND xml "    <modalias>usb:v${vid}p${pid}*</modalias>\n")
+    endforeach()
+    set(${out} ${xml} PARENT_SCOPE)
 endfunction()

@@ -2,6 +2,7 @@
 
 #include "SimCipher.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -286,16 +287,19 @@ hid_device_ *Bus::open(const char *p)
     if (!p || std::sscanf(p, "sim:%d:%d", &device, &iface) != 2 || device < 0 ||
         device >= static_cast<int>(mice.size()) || iface < 0 || iface > 2) {
         log.push_back({Record::Kind::OpenFailed, device, iface});
+        errno = ENOENT;
         return nullptr;
     }
     Mouse &m = *mice[static_cast<std::size_t>(device)];
-    bool refuse = !m.plugged || m.faults.failOpens < 0;
+    bool refuse = !m.plugged || m.faults.denyAccess || m.faults.failOpens < 0;
     if (!refuse && m.faults.failOpens > 0) {
         --m.faults.failOpens;
         refuse = true;
     }
     if (refuse) {
         log.push_back({Record::Kind::OpenFailed, device, iface});
+        // What open(2) of a hidraw node would leave behind.
+        errno = !m.plugged ? ENOENT : m.faults.denyAccess ? EACCES : EIO;
         return nullptr;
     }
     auto *h = new hid_device_{device, iface};

@@ -36,6 +36,7 @@ struct Faults
     bool wrongHandshake = false; // the challenge comes back altered
     bool garbage = false;        // reply frames are random bytes
     int failOpens = 0;           // the next N opens fail; -1: every open
+    bool denyAccess = false;     // every open fails with EACCES, as a node without permission
     bool failFeatureOut = false;
     bool failWrite = false;
     bool failRead = false;

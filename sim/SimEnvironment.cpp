@@ -4,10 +4,14 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 #include <sstream>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace sim::environment {
 
@@ -15,15 +19,29 @@ namespace {
 
 std::atomic<int> dpiPresses{0};
 std::atomic<int> plugToggles{0};
+int wakeFd = -1;
+
+// Guarded by signalLock: the listener's thread and the GUI thread both poll.
+std::mutex signalLock;
 int stage = 1;
 bool pluggedIn = true;
+std::deque<bool> announcements; // true: plugged in
+
+void wake()
+{
+    const std::uint64_t one = 1;
+    if (wakeFd >= 0 && ::write(wakeFd, &one, sizeof one) < 0)
+        return; // the counter is full: the monitor is woken already
+}
 
 void onSignal(int signal)
 {
-    if (signal == SIGUSR1)
+    if (signal == SIGUSR1) {
         dpiPresses.fetch_add(1);
-    else
+    } else {
         plugToggles.fetch_add(1);
+        wake(); // nobody calls into hidapi while the mouse is away
+    }
 }
 
 MouseConfig parseDevice(const std::string &text)
@@ -58,6 +76,16 @@ MouseConfig parseDevice(const std::string &text)
         }
     }
     return c;
+}
+
+bool flagged(const std::string &text, const std::string &flag)
+{
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ','))
+        if (item == flag)
+            return true;
+    return false;
 }
 
 // The traffic the mouse saw, one line each, for tests of the real executables.
@@ -120,10 +148,14 @@ void ensureConfigured()
         if (devices != "none") {
             std::stringstream in(devices);
             std::string one;
-            while (std::getline(in, one, ';'))
-                if (!one.empty())
-                    Bus::instance().plug(parseDevice(one));
+            while (std::getline(in, one, ';')) {
+                if (one.empty())
+                    continue;
+                const int device = Bus::instance().plug(parseDevice(one));
+                Bus::instance().faults(device).denyAccess = flagged(one, "denied");
+            }
         }
+        wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
         if (std::getenv("TALON_SIM_TRACE"))
             std::atexit(writeTrace);
         if (std::getenv("TALON_SIM_JOURNAL"))
@@ -140,6 +172,7 @@ void pollSignals()
     writeJournal();
     if (Bus::instance().deviceCount() == 0)
         return;
+    std::lock_guard<std::mutex> g(signalLock);
     for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1)) {
         stage = stage % 5 + 1;
         Bus::instance().pressDpiButton(0, static_cast<std::uint8_t>(stage));
@@ -147,7 +180,36 @@ void pollSignals()
     for (; plugToggles.load() > 0; plugToggles.fetch_sub(1)) {
         pluggedIn = !pluggedIn;
         pluggedIn ? Bus::instance().replug(0) : Bus::instance().unplug(0);
+        announcements.push_back(pluggedIn);
+        wake();
     }
+}
+
+int announcementFd()
+{
+    ensureConfigured();
+    return wakeFd;
+}
+
+bool takeAnnouncement(bool &added)
+{
+    {
+        std::lock_guard<std::mutex> g(signalLock);
+        if (announcements.empty()) {
+            // Emptied before the signals are applied: a signal that comes
+            // later writes to the counter again.
+            std::uint64_t count = 0;
+            if (::read(wakeFd, &count, sizeof count) < 0)
+                count = 0;
+        }
+    }
+    pollSignals();
+    std::lock_guard<std::mutex> g(signalLock);
+    if (announcements.empty())
+        return false;
+    added = announcements.front();
+    announcements.pop_front();
+    return true;
 }
 
 } // namespace sim::environment

@@ -3,15 +3,24 @@
 // Set-up of the preloaded virtual mouse from the environment:
 //   TALON_SIM  devices to plug, ";"-separated, each "family[,key=value...]"
 //              with family 553 or 560 and keys vid, pid, report, code
-//              (code=XXXXXX turns the cipher on). Default: "553". "none": empty bus.
+//              (code=XXXXXX turns the cipher on) and the flag "denied" (every
+//              open fails with EACCES, as a node the user may not open).
+//              Default: "553". "none": empty bus.
 // TALON_SIM_TRACE=FILE writes the traffic the mouse saw to FILE at exit.
 // TALON_SIM_JOURNAL=FILE appends the same lines to FILE while the program
 // runs, each "out" line followed by its report's "data" line.
 // SIGUSR1 presses the DPI button of the first mouse (stages 1 to 5 in turn);
-// SIGUSR2 unplugs it, or plugs it back in.
+// SIGUSR2 unplugs it, or plugs it back in; each unplug and plug is announced
+// to the program's device-change monitor (see UdevShim.cpp) as the system
+// announces a real one.
 namespace sim::environment {
 
 void ensureConfigured();
 void pollSignals();
+
+// Readable (an eventfd) while a plug or unplug may wait to be announced.
+int announcementFd();
+// The next announcement: true with `added` set when there is one.
+bool takeAnnouncement(bool &added);
 
 } // namespace sim::environment

@@ -1,13 +1,18 @@
 #include "Widget.h"
 
+#include "Autostart.h"
 #include "DeviceChangeMonitor.h"
 #include "UserEvent.h"
+#include "device/DeviceAccess.h"
 #include "device/DeviceTable.h"
 #include "store/DpiSwitchText.h"
+#include "store/NameListStore.h"
+#include "view/QmlCall.h"
 #include "view/Ui_Controler.h"
 #include "view/myQQuickView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLoggingCategory>
@@ -30,7 +35,9 @@ const char *const Widget::kTrayStyleSheet =
 
 namespace {
 const char kConfigFile[] = "./modules/setting/apConfig.bin";
-}
+const char kNoMouseText[] =
+    "No Kestrel Talon mouse was found. Plug it in: the program connects by itself.";
+} // namespace
 
 Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowFlags())
 {
@@ -65,22 +72,75 @@ myQQuickView *Widget::view() const
 void Widget::setUpTrayIcon()
 {
     trayIcon = new QSystemTrayIcon(this);
-    auto *quit = new QAction(tr("Quit (&Q)"), this);
-    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
-    auto *menu = new QMenu(this);
-    menu->addAction(quit);
-    menu->setStyleSheet(QString::fromLatin1(kTrayStyleSheet));
-    trayIcon->setContextMenu(menu);
+    trayMenu = new QMenu(this);
+    showAction = trayMenu->addAction(tr("Show"));
+    connect(showAction, &QAction::triggered, this, &Widget::requestRestore);
+    trayMenu->addSeparator();
+    // The profile rows go here, rebuilt each time the menu opens.
+    autostartAction = trayMenu->addAction(tr("Start at login"));
+    autostartAction->setCheckable(true);
+    connect(autostartAction, &QAction::triggered, this, [this](bool on) {
+        if (!autostart::setEnabled(on, QCoreApplication::applicationFilePath()))
+            qCWarning(lcApp).noquote() << "cannot write" << autostart::entryPath();
+        autostartAction->setChecked(autostart::enabled());
+    });
+    trayMenu->addSeparator();
+    quitAction = new QAction(tr("Quit (&Q)"), this);
+    connect(quitAction, &QAction::triggered, this, &Widget::exitSYS);
+    trayMenu->addAction(quitAction);
+    trayMenu->setStyleSheet(QString::fromLatin1(kTrayStyleSheet));
+    connect(trayMenu, &QMenu::aboutToShow, this, &Widget::refreshTrayMenu);
+    refreshTrayMenu();
+    trayIcon->setContextMenu(trayMenu);
     trayIcon->setToolTip(QStringLiteral("KESTREL TALON MOUSE X420"));
-    trayIcon->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
+    // The desktop's icon theme first, so that a theme may restyle it.
+    trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("kestrel-talon"),
+                                       QIcon(QStringLiteral("./modules/img/logo.ico"))));
     connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
     trayIcon->setVisible(true);
 }
 
-void Widget::showNotice(const QString &title, const QString &text)
+void Widget::refreshTrayMenu()
+{
+    showAction->setEnabled(deviceConnected);
+    autostartAction->setChecked(autostart::enabled());
+
+    qDeleteAll(profileActions); // rows and their separator
+    profileActions.clear();
+    // The rows of the profile panel: name, then the profile's digit.
+    const QStringList rows =
+        NameListStore::withoutSentinel(view()->getNameList(QVariant(int(NameListStore::Profile))));
+    const int current = view()->getGlobalData(QStringLiteral("mouse/profileNo")).toInt();
+    auto *group = new QActionGroup(trayMenu);
+    for (int i = 0; i < rows.size(); ++i) {
+        auto *row = new QAction(rows[i].chopped(1), group);
+        row->setCheckable(true);
+        row->setChecked(i == current);
+        row->setEnabled(deviceConnected && view()->isEnabled());
+        connect(row, &QAction::triggered, this, [this, i] { chooseProfile(i); });
+        trayMenu->insertAction(autostartAction, row);
+        profileActions << row;
+    }
+    if (!rows.isEmpty())
+        profileActions << trayMenu->insertSeparator(autostartAction);
+}
+
+void Widget::chooseProfile(int row)
+{
+    // The same flow as the title bar's profile list.
+    callQml(view()->rootObject(), "changeProfile", Qt::QueuedConnection, row);
+}
+
+bool Widget::trayAvailable()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void Widget::showNotice(const QString &title, const QString &text,
+                        QSystemTrayIcon::MessageIcon icon)
 {
     qCDebug(lcApp).noquote() << "notice:" << title << "|" << text;
-    trayIcon->showMessage(title, text, QSystemTrayIcon::Information, kNoticeMs);
+    trayIcon->showMessage(title, text, icon, kNoticeMs);
 }
 
 void Widget::checkDevice()
@@ -104,12 +164,41 @@ void Widget::checkDevice()
 
     qDebug("Device DisConnect");
     deviceConnected = false;
-    setVisible(false);
+    reportProblem(table); // the paths as found: a failed open clears the link's
+    if (trayAvailable())
+        setVisible(false);
+    else if (problem != Problem::None)
+        view()->setEnabled(true); // the notice covers the scene; its title bar still works
+}
+
+void Widget::reportProblem(const QList<DeviceEntry> &table)
+{
+    const QList<DeviceEntry> refused = deviceAccess::denied(table);
+    if (!refused.isEmpty()) {
+        const QString help = deviceAccess::permissionHelp(refused);
+        if (problem != Problem::Denied)
+            showNotice(tr("Mouse not accessible"), help, QSystemTrayIcon::Warning);
+        problem = Problem::Denied;
+        view()->showDeviceNotice(QStringLiteral("denied"), help);
+    } else if (!deviceAccess::anyPresent(table)) {
+        if (!noMouseNoticeShown)
+            showNotice(QStringLiteral("Info"), tr(kNoMouseText));
+        noMouseNoticeShown = true;
+        problem = Problem::NoMouse;
+        view()->showDeviceNotice(QStringLiteral("noMouse"), tr(kNoMouseText));
+    } else {
+        // Present, but it did not answer: nothing the user can fix here.
+        problem = Problem::None;
+        view()->showDeviceNotice(QString(), QString());
+    }
 }
 
 void Widget::connectDevice()
 {
     qDebug("Device Connect");
+    if (problem != Problem::None)
+        view()->showDeviceNotice(QString(), QString());
+    problem = Problem::None;
     view()->clearHidBusy();
     deviceConnected = true;
     showNotice(QStringLiteral("Info"), QStringLiteral("Detect Device"));
@@ -173,7 +262,8 @@ void Widget::receiveMessage(QString)
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    // Trigger: a single click, and the only click the desktop's D-Bus trays report.
+    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
         requestRestore();
 }
 

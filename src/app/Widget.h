@@ -11,6 +11,8 @@
 class Ui_Controler;
 class myQQuickView;
 class DeviceChangeMonitor;
+class QAction;
+class QMenu;
 
 // The program's one top-level window: the frameless, translucent host of the
 // QML view. It owns the device link, the tray icon and the poll timer that
@@ -41,7 +43,12 @@ public:
     // unless the listener is watching the connected mouse.
     void deviceChanged();
     // A tray balloon; also written to the "talon.app" log for diagnostics.
-    void showNotice(const QString &title, const QString &text);
+    void showNotice(const QString &title, const QString &text,
+                    QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
+
+    // Where no system tray exists, the window is the only way in: it stays
+    // shown, and closing it quits.
+    static bool trayAvailable();
 
     // From the listener's thread.
     void dpiStageSwitched(int stage) override;
@@ -57,14 +64,26 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    enum class Problem { None, NoMouse, Denied };
+
     void connectDevice();
+    void reportProblem(const QList<DeviceEntry> &table);
     void requestRestore();
     void restoreWindow();
     void setUpTrayIcon();
+    void refreshTrayMenu();
+    void chooseProfile(int row);
 
     QTimer timer;
     Ui_Controler *controller = nullptr;
     Hid_Thread link;
     QSystemTrayIcon *trayIcon = nullptr;
+    QMenu *trayMenu = nullptr;
+    QAction *showAction = nullptr;
+    QAction *autostartAction = nullptr;
+    QAction *quitAction = nullptr;
+    QList<QAction *> profileActions;
     DeviceChangeMonitor *monitor = nullptr;
+    Problem problem = Problem::None;
+    bool noMouseNoticeShown = false;
 };

@@ -1,49 +1,43 @@
 #include "WorkingDirectory.h"
 
+#include "store/UserData.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QLocale>
+#include <QSettings>
 
 namespace workingDirectory {
 
-namespace {
-
-void copyTree(const QString &from, const QString &to)
+QString choose(const QString &executableDir, const QString &userDataDir, const QString &localeName)
 {
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::exists(target) && QFile::copy(source, target))
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                              QFile::WriteUser);
+    const QString shipped = userData::shippedRoot(executableDir);
+    if (!userData::installed(executableDir) &&
+        QFileInfo(shipped + QStringLiteral("/modules/setting")).isWritable()) {
+        userData::prepareInPlace(shipped + QStringLiteral("/modules"), localeName);
+        return shipped;
     }
-    QDir().mkpath(to + QStringLiteral("/macro"));
-}
-
-} // namespace
-
-QString choose(const QString &executableDir, const QString &userDataDir)
-{
-    const QString shipped = executableDir + QStringLiteral("/modules");
-    if (QFileInfo(shipped + QStringLiteral("/setting")).isWritable())
-        return executableDir;
-    // Seeded once; later starts keep the user's own files.
-    if (!QFile::exists(userDataDir + QStringLiteral("/modules/setting/apConfig.bin")))
-        copyTree(shipped, userDataDir + QStringLiteral("/modules"));
+    userData::prepareCopy(shipped + QStringLiteral("/modules"),
+                          userDataDir + QStringLiteral("/modules"), localeName);
     return userDataDir;
 }
 
 bool enter()
 {
     const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).path();
-    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    data += QStringLiteral("/kestrel-talon");
-    return QDir::setCurrent(choose(exeDir, data));
+    return QDir::setCurrent(choose(exeDir, userData::userRoot(), QLocale::system().name()));
+}
+
+void followLanguageInFonts()
+{
+    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    // Without a Chinese locale fontconfig would pick the Japanese forms of
+    // the shared characters.
+    if (config.value(QStringLiteral("common/language")).toString() ==
+            QLatin1String("ChineseSimplified") &&
+        qEnvironmentVariableIsEmpty("FC_LANG"))
+        qputenv("FC_LANG", "zh-cn");
 }
 
 } // namespace workingDirectory

@@ -3,15 +3,19 @@
 #include <QString>
 
 // Every file the program uses is addressed relative to the folder that holds
-// modules/. A portable copy uses the executable's folder. An installed copy,
-// whose modules/ is read-only, seeds a per-user copy in the data folder
-// ($XDG_DATA_HOME/kestrel-talon) on first start and works there.
+// modules/. A portable copy works beside the executable; an installed one in
+// the user's own copy of the shipped tree (see store/UserData.h).
 namespace workingDirectory {
 
-// The folder to work in; seeds the per-user copy when needed.
-QString choose(const QString &executableDir, const QString &userDataDir);
+// The folder to work in; seeds or refreshes the user's copy when needed.
+QString choose(const QString &executableDir, const QString &userDataDir, const QString &localeName);
 
 // Makes it current. False when the folder could not be entered.
 bool enter();
+
+// Chinese texts in the scene's fallback font ("sans-serif") take the
+// Simplified Chinese glyphs of the desktop's CJK font. Call before any text
+// is drawn.
+void followLanguageInFonts();
 
 } // namespace workingDirectory

@@ -27,13 +27,13 @@ int main(int argc, char *argv[])
     }
 
     workingDirectory::enter();
+    workingDirectory::followLanguageInFonts();
     hid_init();
 
     Widget widget;
     QObject::connect(&instance, &SingleInstance::messageReceived, &widget, &Widget::receiveMessage);
     hooks::setBackend(std::make_unique<X11Capture>());
-    hooks::initHooks();
-    wireInputCallbacks(&widget);
+    wireInputCallbacks(&widget); // subscribes the capture while a screen asks for keys
 
     widget.showNormal();
     widget.checkDevice();

@@ -4,6 +4,7 @@
 #include "DeviceCommands.h"
 #include "ProbeCommand.h"
 #include "store/ProfileStore.h"
+#include "store/UserData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,8 +78,16 @@ bool takeInt(const QString &text, int &out)
 
 QString defaultConfigPath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("modules/setting/apConfig.bin"));
+    // The tree the program works in: the user's copy where the program keeps
+    // one (an installed or read-only tree), else the shipped one.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString shipped = userData::shippedRoot(exeDir);
+    const QString config = QStringLiteral("/modules/setting/apConfig.bin");
+    const bool inPlace = !userData::installed(exeDir) &&
+                         QFileInfo(shipped + QStringLiteral("/modules/setting")).isWritable();
+    if (!inPlace && QFileInfo::exists(userData::userRoot() + config))
+        return userData::userRoot() + config;
+    return shipped + config;
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -189,8 +198,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     Connection connection(config, profileFile);
     if (profileNumber > 0)
         connection.profiles().currentProfile = profileNumber - 1;
-    if (!connection.connect(out))
+    if (!connection.connect(out)) {
+        if (!connection.accessProblem().isEmpty())
+            err << "talonctl: " << connection.accessProblem() << "\n";
         return kNoDevice;
+    }
     return info->run(connection, positional, options, out, err);
 }
 

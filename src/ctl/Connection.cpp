@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "device/DeviceAccess.h"
 #include "device/DeviceTable.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ bool Connection::connect(QTextStream &out)
     hid.deviceList = deviceTable::read(configFile);
     for (DeviceEntry &e : hid.deviceList)
         deviceTable::locateInterfaces(e);
+    const QList<DeviceEntry> found = hid.deviceList; // a failed open clears a path
     for (int i = 0; i < hid.deviceList.size(); ++i) {
         if (hid.deviceList[i].commandPath.isEmpty() || !hid.chkDeviceIsEnCode(i))
             continue;
@@ -58,6 +60,11 @@ bool Connection::connect(QTextStream &out)
                 boardProfiles.mouseReadProfile(p);
         }
         return true;
+    }
+    const QList<DeviceEntry> refused = deviceAccess::denied(found);
+    if (!refused.isEmpty()) {
+        deniedHelp = deviceAccess::permissionHelp(refused);
+        return false;
     }
     out << "no device answered\n";
     return false;

@@ -28,6 +28,9 @@ public:
 
     // False (with a message) when no configured device answers.
     bool connect(QTextStream &out);
+    // After a failed connect: what to tell the user when the mouse is there
+    // but may not be opened; empty otherwise.
+    QString accessProblem() const { return deniedHelp; }
 
     QString modulesRoot() const { return root; }
     AppConfigStore &config() { return appConfig; }
@@ -46,6 +49,7 @@ private:
     QString profileRoot(const QString &profileFile);
 
     QTemporaryDir scratch;
+    QString deniedHelp;
     QString root;
     QString configFile;
     Hid_Thread hid;

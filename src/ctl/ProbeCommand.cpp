@@ -1,6 +1,7 @@
 #include "ProbeCommand.h"
 
 #include "Cli.h"
+#include "device/DeviceAccess.h"
 #include "device/DeviceTable.h"
 #include "device/Hid_Thread.h"
 
@@ -39,6 +40,7 @@ int probe(const QString &configPath, QTextStream &out, QTextStream &err)
     link.deviceList = deviceTable::read(configPath);
     for (DeviceEntry &e : link.deviceList)
         deviceTable::locateInterfaces(e);
+    const QList<DeviceEntry> found = link.deviceList; // a failed open clears a path
 
     out << "configuration: " << QFileInfo(configPath).absoluteFilePath() << "\n"
         << "family: " << family << "\n";
@@ -66,6 +68,11 @@ int probe(const QString &configPath, QTextStream &out, QTextStream &err)
         out << "  answered: family " << family << ", cipher " << (e.isEncode ? "on" : "off")
             << "\n";
         return kOk;
+    }
+    const QList<DeviceEntry> refused = deviceAccess::denied(found);
+    if (!refused.isEmpty()) {
+        err << "talonctl: " << deviceAccess::permissionHelp(refused) << "\n";
+        return kNoDevice;
     }
     out << "no device answered\n";
     return kNoDevice;

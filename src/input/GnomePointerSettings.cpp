@@ -3,13 +3,18 @@
 
 #include "GnomePointerSettings.h"
 
+#include <QLoggingCategory>
 #include <algorithm>
+
+// What the desktop holds after each write, read back from it (debug level).
+Q_LOGGING_CATEGORY(lcPointerSettings, "talon.input", QtInfoMsg)
 
 namespace {
 
 GSettings *openMouseSettings()
 {
-    return GnomePointerSettings::available() ? g_settings_new(GnomePointerSettings::kSchema) : nullptr;
+    return GnomePointerSettings::available() ? g_settings_new(GnomePointerSettings::kSchema)
+                                             : nullptr;
 }
 
 } // namespace
@@ -38,6 +43,7 @@ bool GnomePointerSettings::setSpeed(int speed)
         return false;
     const bool ok = g_settings_set_double(settings, "speed", gnomeSpeed(speed));
     g_settings_sync();
+    qCDebug(lcPointerSettings, "speed %g", g_settings_get_double(settings, "speed"));
     g_object_unref(settings);
     return ok;
 }
@@ -49,6 +55,7 @@ bool GnomePointerSettings::setDoubleClickTime(int milliseconds)
         return false;
     const bool ok = g_settings_set_int(settings, "double-click", milliseconds);
     g_settings_sync();
+    qCDebug(lcPointerSettings, "double-click %d", g_settings_get_int(settings, "double-click"));
     g_object_unref(settings);
     return ok;
 }

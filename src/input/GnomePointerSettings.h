@@ -17,4 +17,5 @@ public:
     bool setSpeed(int speed) override;
     bool setDoubleClickTime(int milliseconds) override;
     bool setScrollLines(int lines) override;
+    bool offers(Setting setting) const override { return setting != ScrollLines; }
 };

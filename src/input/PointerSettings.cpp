@@ -2,20 +2,33 @@
 
 #include <QtGlobal>
 
+bool PointerSettings::apply(PointerSettingsBackend::Setting setting, bool ok)
+{
+    failed[setting] = !ok;
+    return ok;
+}
+
+bool PointerSettings::applies(PointerSettingsBackend::Setting setting) const
+{
+    return backend && backend->offers(setting) && !failed[setting];
+}
+
 void PointerSettings::mouseSetCursorSpeed(unsigned cursorSpeed)
 {
-    if (!backend || !backend->setSpeed(speedValue(cursorSpeed)))
+    if (!apply(PointerSettingsBackend::Speed,
+               backend && backend->setSpeed(speedValue(cursorSpeed))))
         qDebug("setCursorSpeed Failed");
 }
 
 void PointerSettings::mouseSetDoubleClickSpeed(unsigned speed)
 {
-    if (!backend || !backend->setDoubleClickTime(doubleClickMs(speed)))
+    if (!apply(PointerSettingsBackend::DoubleClickTime,
+               backend && backend->setDoubleClickTime(doubleClickMs(speed))))
         qDebug("setDoubleClickSpeed Failed");
 }
 
 void PointerSettings::mouseSetVerticalScrollLines(unsigned lines)
 {
-    if (!backend || !backend->setScrollLines(int(lines)))
+    if (!apply(PointerSettingsBackend::ScrollLines, backend && backend->setScrollLines(int(lines))))
         qDebug("setVerticalScrollLines Failed");
 }

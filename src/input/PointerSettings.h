@@ -8,7 +8,11 @@
 class PointerSettingsBackend
 {
 public:
+    enum Setting { Speed, DoubleClickTime, ScrollLines, SettingCount };
+
     virtual ~PointerSettingsBackend() = default;
+    // Whether the desktop has such a setting at all.
+    virtual bool offers(Setting) const { return true; }
     virtual bool setSpeed(int speed) = 0;
     virtual bool setDoubleClickTime(int milliseconds) = 0;
     virtual bool setScrollLines(int lines) = 0;
@@ -26,13 +30,24 @@ public:
     {
     }
 
-    static int speedValue(unsigned cursorSpeed) { return cursorSpeed == 0 ? 1 : int(2 * cursorSpeed); }
+    static int speedValue(unsigned cursorSpeed)
+    {
+        return cursorSpeed == 0 ? 1 : int(2 * cursorSpeed);
+    }
     static int doubleClickMs(unsigned speed) { return 900 - 70 * int(speed); }
 
     void mouseSetCursorSpeed(unsigned cursorSpeed);
     void mouseSetDoubleClickSpeed(unsigned speed);
     void mouseSetVerticalScrollLines(unsigned lines);
 
+    // Whether the desktop takes the setting: it offers it and the last
+    // attempt to set it, if any, succeeded. The panel tells its user where
+    // not, instead of showing a value that has no effect.
+    bool applies(PointerSettingsBackend::Setting setting) const;
+
 private:
+    bool apply(PointerSettingsBackend::Setting setting, bool ok);
+
     std::unique_ptr<PointerSettingsBackend> backend;
+    bool failed[PointerSettingsBackend::SettingCount] = {};
 };

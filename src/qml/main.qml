@@ -287,6 +287,14 @@ Item {
         selectDPIStage(isNaN(stage) ? -1 : stage - 1)
     }
 
+    // Why no mouse is connected, from the back end: the notice covers the
+    // scene ("" takes it away); before the first start it is all there is.
+    function showDeviceNotice(kind, text) {
+        deviceNotice.show(kind, text)
+        if (!isPownOn)
+            mainIten.visible = kind !== ""
+    }
+
     function run() {
     }
 
@@ -481,7 +489,28 @@ Item {
         profileNo = number
         if (profileMain)
             profileMain.profileNo = number
-        upItem.profileBtn.currentSelect = number
+        showProfileInList()
+    }
+
+    // The title-bar list shows the profile rows; the row of a profile is not
+    // its number once a row in the middle has gone, and the number is what
+    // names the profile file.
+    function showProfileInList() {
+        var rows = profileMain && typeof profileMain.rowOfNumber === "function"
+        upItem.profileBtn.currentSelect = rows ? profileMain.rowOfNumber(profileNo) : profileNo
+    }
+    function chooseProfileRow(row) {
+        var rows = profileMain && typeof profileMain.numberAt === "function"
+        changeProfile(rows ? profileMain.numberAt(row) : row)
+        showProfileInList()
+    }
+
+    // The current profile's file was replaced (an import): the panels load
+    // it and the mouse gets it.
+    function reloadProfile() {
+        controlUIEnable(false)
+        sendProfile()
+        controlUIEnable(true)
     }
 
     // Makes another profile the current one (from the profile dialog, the
@@ -603,6 +632,11 @@ Item {
         source: visible ? mainIten.sourcePowerOn : ""
         Accessible.role: Accessible.Graphic
         Accessible.name: "Logo"
+    }
+
+    DeviceNotice {
+        id: deviceNotice
+        z: 98
     }
 
     BusyIndicator {
@@ -807,7 +841,7 @@ Item {
                 mainIten.showAskMenu()
         }
         onProfileListClicked: mainIten.mainFocus()
-        onProfileChosen: function(index) { mainIten.changeProfile(index) }
+        onProfileChosen: function(index) { mainIten.chooseProfileRow(index) }
     }
 
     // The mouse picture panel fills the window; only its picture and
@@ -887,6 +921,10 @@ Item {
         ignoreUnknownSignals: true
         function onChangeProfile(tmpProfileNo) {
             mainIten.changeProfile(tmpProfileNo)
+        }
+        // Rows added or deleted move the profile in use within the list.
+        function onProfileRowChanged() {
+            mainIten.showProfileInList()
         }
     }
 

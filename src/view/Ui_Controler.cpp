@@ -5,9 +5,13 @@
 
 #include "device/Hid_Thread.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QQmlContext>
 #include <QSettings>
+#include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 void Ui_Controler::setupUi(QWidget *hostWidget, Hid_Thread &link, const QUrl &scene)
 {
@@ -21,6 +25,7 @@ void Ui_Controler::setupUi(QWidget *hostWidget, Hid_Thread &link, const QUrl &sc
     host->setStyleSheet(QStringLiteral("background:transparent;"));
 
     view = new myQQuickView(host, link);
+    view->installEventFilter(this);
     view->setObjectName(QStringLiteral("ui_View"));
     view->setAttribute(Qt::WA_AlwaysStackOnTop);
     view->setClearColor(Qt::transparent);
@@ -47,20 +52,52 @@ void Ui_Controler::onMinimize()
 
 void Ui_Controler::onClose()
 {
-    if (host)
+    if (!host)
+        return;
+    // Without a tray nothing could bring a hidden window back: closing quits.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
         host->setVisible(false);
+    else
+        host->close();
 }
 
 void Ui_Controler::onXChanged(int x)
 {
-    if (host)
-        host->move(host->x() + x, host->y());
+    drag(QPoint(x, 0));
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (host)
-        host->move(host->x(), host->y() + y);
+    drag(QPoint(0, y));
+}
+
+bool Ui_Controler::compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Ui_Controler::drag(QPoint by)
+{
+    if (!host)
+        return;
+    // A Wayland compositor ignores moves: it moves the window itself when
+    // asked during the press, once per press.
+    if (compositorPlacesWindows()) {
+        if (systemMoveRequested)
+            return;
+        QWindow *window = host->windowHandle();
+        systemMoveRequested = window && window->startSystemMove();
+        if (systemMoveRequested)
+            return;
+    }
+    host->move(host->pos() + by);
+}
+
+bool Ui_Controler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view && event->type() == QEvent::MouseButtonPress)
+        systemMoveRequested = false;
+    return false;
 }
 
 void Ui_Controler::setBusy(int busyTime)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QUrl>
 
 class QWidget;
@@ -21,6 +22,14 @@ public:
     void setupUi(QWidget *hostWidget, Hid_Thread &link, const QUrl &scene = defaultScene());
     myQQuickView *quickView() const { return view; }
 
+    // True where the window system places windows itself (Wayland).
+    static bool compositorPlacesWindows();
+    // Whether the current press has handed the move to the compositor.
+    bool systemMoveStarted() const { return systemMoveRequested; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 public slots:
     void onMinimize();
     void onClose();
@@ -30,6 +39,9 @@ public slots:
     void setBusy();
 
 private:
+    void drag(QPoint by);
+
     QWidget *host = nullptr;
     myQQuickView *view = nullptr;
+    bool systemMoveRequested = false;
 };

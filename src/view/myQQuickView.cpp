@@ -4,10 +4,14 @@
 #include "WorkingSet.h"
 #include "device/Hid_Thread.h"
 #include "input/HookManager.h"
+#include "input/KeyTranslation.h"
+#include "input/LinuxKeyMap.h"
 
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QPixmapCache>
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -43,6 +47,62 @@ void myQQuickView::paintEvent(QPaintEvent *event)
         firstFramePainted = true;
         qCDebug(lcStartup, "first frame");
     }
+}
+
+namespace {
+
+// On X11 and Wayland a key event's native scan code is the XKB key code: the
+// Linux input code plus 8.
+constexpr quint32 kXkbKeyCodeOffset = 8;
+
+unsigned buttonMessage(Qt::MouseButton button, bool down)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return down ? hooks::kLeftDown : hooks::kLeftUp;
+    case Qt::RightButton:
+        return down ? hooks::kRightDown : hooks::kRightUp;
+    case Qt::MiddleButton:
+        return down ? hooks::kMiddleDown : hooks::kMiddleUp;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+bool myQQuickView::event(QEvent *event)
+{
+    // Observed before the scene sees them (Tab included), never consumed.
+    if (windowCapture) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->nativeScanCode() > kXkbKeyCodeOffset) {
+                const linuxKeys::ScanCode scan =
+                    linuxKeys::toScanCode(key->nativeScanCode() - kXkbKeyCodeOffset);
+                if (scan.valid())
+                    hooks::keyboardEvent(event->type() == QEvent::KeyPress ? hooks::kKeyDown
+                                                                           : hooks::kKeyUp,
+                                         scan.scan, scan.extended ? keys::kExtendedFlag : 0);
+            }
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->globalPosition().toPoint();
+            if (const unsigned message =
+                    buttonMessage(mouse->button(), event->type() == QEvent::MouseButtonPress))
+                hooks::mouseEvent(message, at.x(), at.y());
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QQuickWidget::event(event);
 }
 
 // Repaint at once, then let QQuickWidget hand the focus on to the scene:
@@ -95,6 +155,11 @@ void myQQuickView::detectKeyboard(bool isDown, unsigned char usbCode)
 void myQQuickView::detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y)
 {
     callQml(rootObject(), "detectMouse", Qt::QueuedConnection, isDown, unsigned(zarnCode), x, y);
+}
+
+void myQQuickView::showDeviceNotice(const QString &kind, const QString &text)
+{
+    callQml(rootObject(), "showDeviceNotice", Qt::QueuedConnection, kind, text);
 }
 
 void myQQuickView::clearHidBusy()
@@ -165,5 +230,5 @@ void myQQuickView::requestKeyCapture(QVariant requester, bool active)
 
 bool myQQuickView::globalCaptureAvailable()
 {
-    return hooks::hooksInstalled();
+    return globalCapture;
 }

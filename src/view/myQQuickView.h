@@ -45,6 +45,17 @@ public:
     void detectKeyboard(bool isDown, unsigned char usbCode);
     void detectMouse(bool isDown, unsigned char zarnCode, unsigned x, unsigned y);
 
+    // Why no mouse is connected, shown in the scene: kind "denied" (with the
+    // fix in `text`), "noMouse", or empty when all is well again.
+    void showDeviceNotice(const QString &kind, const QString &text);
+
+    // Whether keys typed anywhere reach the scene (set by the input wiring).
+    void setGlobalCapture(bool available) { globalCapture = available; }
+    // While on, keys and clicks that reach this window go to the hook
+    // manager as captured ones (where global capture is impossible).
+    void setWindowCapture(bool on) { windowCapture = on; }
+    bool windowCaptureOn() const { return windowCapture; }
+
     ProfileStore &profileStore() { return profiles; }
     DeviceFamily &deviceFamily() { return *family; }
     BoardProfiles &boardProfiles() { return board; }
@@ -118,11 +129,16 @@ public slots:
     // True when keys typed anywhere on the desktop can be captured; false
     // where only keys typed into this window arrive (no X server).
     bool globalCaptureAvailable();
+    // Whether the desktop takes the pointer speed, the double-click time and
+    // the wheel lines (the system panel's steps 1, 2, 3): it offers the
+    // setting and the last attempt to set it succeeded.
+    QVariantList getPointerSettingsApplied();
 
 signals:
     void keyCaptureWanted(bool wanted);
 
 protected:
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -146,4 +162,6 @@ private:
 
     bool firstFramePainted = false;
     QSet<QString> captureRequests;
+    bool globalCapture = false;
+    bool windowCapture = false;
 };

@@ -90,6 +90,13 @@ void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
     pointer.mouseSetDoubleClickSpeed(speed);
 }
 
+QVariantList myQQuickView::getPointerSettingsApplied()
+{
+    return {pointer.applies(PointerSettingsBackend::Speed),
+            pointer.applies(PointerSettingsBackend::DoubleClickTime),
+            pointer.applies(PointerSettingsBackend::ScrollLines)};
+}
+
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
 {
     return buttons.mouseGetKeydefine(index, isRecovery);

@@ -6,6 +6,17 @@ Item {
     height: 640
     property var calls: []
 
+    // Drags the window as the scene's title bar does.
+    MouseArea {
+        anchors.fill: parent
+        property point pressedAt
+        onPressed: function(mouse) { pressedAt = Qt.point(mouse.x, mouse.y) }
+        onPositionChanged: function(mouse) {
+            ui_Ctl.onXChanged(mouse.x - pressedAt.x)
+            ui_Ctl.onYChanged(mouse.y - pressedAt.y)
+        }
+    }
+
     function record(call) {
         var l = calls
         l.push(call)
@@ -17,4 +28,6 @@ Item {
     function setCurrentDPI(dpiValue) { record("setCurrentDPI " + dpiValue) }
     function detectKeyboard(isDown, usbCode) { record("detectKeyboard " + isDown + " " + usbCode) }
     function detectMouse(isDown, zarnCode, x, y) { record("detectMouse " + isDown + " " + zarnCode + " " + x + " " + y) }
+    function showDeviceNotice(kind, text) { record("showDeviceNotice " + kind + (text ? " | " + text : "")) }
+    function changeProfile(tmpProfileNo) { record("changeProfile " + tmpProfileNo) }
 }

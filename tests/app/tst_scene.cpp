@@ -143,8 +143,11 @@ void TestScene::capturedKeysAndClicksReachTheScene()
     Shell shell(Ui_Controler::defaultScene());
     Widget &w = shell.start();
     hooks::setBackend(std::make_unique<X11Capture>());
-    QVERIFY(hooks::initHooks());
     wireInputCallbacks(&w);
+    w.move(200, 150); // away from the click below
+    w.showNormal();
+    w.view()->requestKeyCapture(QStringLiteral("macroRecord"), true); // as the macro editor does
+    QVERIFY(hooks::hooksInstalled());
     QQuickItem *root = w.view()->rootObject();
     QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
     QSignalSpy buttons(root, SIGNAL(msg_MS(bool, int, int, int)));

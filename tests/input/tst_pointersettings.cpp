@@ -18,6 +18,7 @@ public:
     bool setSpeed(int v) override { return record(v); }
     bool setDoubleClickTime(int v) override { return record(v); }
     bool setScrollLines(int v) override { return record(v); }
+    bool accept;
 
 private:
     bool record(int v)
@@ -25,7 +26,6 @@ private:
         log << v;
         return accept;
     }
-    bool accept;
     QList<int> &log;
 };
 
@@ -39,6 +39,7 @@ private slots:
     void conversionsAtTheEndsOfEachRange();
     void valuesReachTheBackend();
     void failuresWriteTheirTexts();
+    void whetherEachSettingIsTaken();
     void gnomeSettingsThroughGio();
 };
 
@@ -82,15 +83,46 @@ void TestPointerSettings::failuresWriteTheirTexts()
     }
 }
 
+void TestPointerSettings::whetherEachSettingIsTaken()
+{
+    using S = PointerSettingsBackend;
+    QList<int> log;
+    fixture::MessageLog messages;
+
+    PointerSettings none(nullptr);
+    for (S::Setting s : {S::Speed, S::DoubleClickTime, S::ScrollLines})
+        QVERIFY(!none.applies(s));
+
+    // A failure is remembered for its own setting only, until a call succeeds.
+    auto flaky = std::make_unique<FakeBackend>(false, log);
+    FakeBackend *backend = flaky.get();
+    PointerSettings settings(std::move(flaky));
+    QVERIFY(settings.applies(S::Speed));
+    settings.mouseSetCursorSpeed(4);
+    QVERIFY(!settings.applies(S::Speed));
+    QVERIFY(settings.applies(S::DoubleClickTime));
+    QVERIFY(settings.applies(S::ScrollLines));
+    backend->accept = true;
+    settings.mouseSetCursorSpeed(4);
+    QVERIFY(settings.applies(S::Speed));
+
+    // GNOME has no wheel-lines setting: known before any attempt.
+    GnomePointerSettings gnome;
+    QVERIFY(gnome.offers(S::Speed));
+    QVERIFY(gnome.offers(S::DoubleClickTime));
+    QVERIFY(!gnome.offers(S::ScrollLines));
+}
+
 void TestPointerSettings::gnomeSettingsThroughGio()
 {
     QCOMPARE(qgetenv("GSETTINGS_BACKEND"), QByteArray("memory"));
-    QVERIFY2(GnomePointerSettings::available(), "the GNOME mouse schema is installed by the test set-up");
+    QVERIFY2(GnomePointerSettings::available(),
+             "the GNOME mouse schema is installed by the test set-up");
     auto backend = createPointerSettingsBackend();
     QVERIFY(backend);
     PointerSettings settings(std::move(backend));
     fixture::MessageLog messages;
-    settings.mouseSetCursorSpeed(3);      // 6: (6 - 10) / 10
+    settings.mouseSetCursorSpeed(3);       // 6: (6 - 10) / 10
     settings.mouseSetDoubleClickSpeed(10); // 200 ms
     settings.mouseSetVerticalScrollLines(3);
     QCOMPARE(messages.lines, QStringList{"setVerticalScrollLines Failed"});

@@ -359,6 +359,33 @@ Item {
             compare(list.currentSelect, 1)
         }
 
+        // With the real profile dialog: its rows address the profile files by
+        // their numbers, which part from the rows' places once a row in the
+        // middle has gone. The title-bar list switches to the chosen row's
+        // file and shows the profile in use on its own row.
+        function test_profileRowsAddressFilesByNumber() {
+            ui_View.answers.getGlobalData = function(key) { return key === "mouse/profileNo" ? "3" : config[key] }
+            ui_View.answers.getNameList = function(type) {
+                return type === 2 ? ["Standard0", "profile_11", "profile_22", "profile_33"] : []
+            }
+            started()
+            var list = tree.named(main, Accessible.ComboBox, "Profile")
+            compare(list.count, 4)
+            compare(list.currentSelect, 3)
+
+            verify(main.profileMain.deleteProfile(1))
+            compare(list.count, 3)
+            compare(list.currentText, "profile_3")
+            compare(list.currentSelect, 2, "the profile in use moved up a row")
+
+            ui_View.calls = []
+            tree.named(list, Accessible.ListItem, "profile_2").Accessible.pressAction()
+            compare(ui_View.callsOf("setCurrentProfile"), [[2]])
+            compare(ui_View.callsOf("setGlobalData"), [["mouse/profileNo", 2]])
+            compare(list.currentSelect, 1)
+            compare(main.profileMain.profileNo, 2)
+        }
+
         // The title-bar list open on the profiles of the profile dialog, saved
         // beside the test runner for a look.
         function test_profileListPicture() {

@@ -126,6 +126,7 @@ Item {
             slider.isScale = false
             slider.setRatioValue(0.3)
             compare(slider.knobX, 0.3 * 184)
+            compare(slider.value, Math.round(0.3 * 184), "the accessible value follows a placed knob")
             slider.setRatioValue(-1)
             compare(slider.knobX, 0)
             slider.setRatioValue(2)

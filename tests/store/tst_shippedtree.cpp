@@ -24,6 +24,7 @@ private slots:
     void firmwareRowsAreTheTranslatedScreenRows();
     void gunTableAndNameLists();
     void languagesHoldTheNoticesAndTheKeyNames();
+    void settingsScreensTextsInBothLanguages();
 };
 
 void TestShippedTree::configurationAndItsFactoryCopyAreIdentical()
@@ -180,6 +181,28 @@ void TestShippedTree::languagesHoldTheNoticesAndTheKeyNames()
     QCOMPARE(en[120], QStringLiteral("LCtrl"));
     QCOMPARE(en[130], QStringLiteral("MS-M"));
     QCOMPARE(en[132], QStringLiteral("MS-B5"));
+}
+
+// The settings screens' lists: every position filled in both languages (a
+// comma would turn an entry into a list, which reads back empty), and the
+// Chinese texts translated.
+void TestShippedTree::settingsScreensTextsInBothLanguages()
+{
+    ModulesCopy m;
+    LanguageStore lang(m.root());
+    const QList<std::pair<QString, int>> groups = {{QStringLiteral("systemSetting"), 9},
+                                                   {QStringLiteral("gunControl"), 13},
+                                                   {QStringLiteral("profile"), 13}};
+    for (const auto &[group, total] : groups) {
+        const QStringList en = lang.getLangStrings(group, QStringLiteral("English"));
+        const QStringList zh = lang.getLangStrings(group, QStringLiteral("ChineseSimplified"));
+        QCOMPARE(en.size(), total);
+        QCOMPARE(zh.size(), total);
+        for (int i = 0; i < total; ++i) {
+            QVERIFY2(!en[i].isEmpty() && !zh[i].isEmpty(), qPrintable(group + QString::number(i)));
+            QVERIFY2(en[i] != zh[i], qPrintable(group + QString::number(i)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShippedTree)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server (Xvfb) that has a system tray
 # (trayer), so that windows, tray icons and input capture are real.
+# TALON_NO_TRAY=1: the same server without a system tray.
 set -u
 fifo=$(mktemp -u)
 mkfifo "$fifo"
@@ -15,10 +16,12 @@ for _ in $(seq 1 50); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
 done
-trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
-tray=$!
-for _ in $(seq 1 30); do
-    xprop -root _NET_SYSTEM_TRAY_S0 >/dev/null 2>&1 && xwininfo -root -children 2>/dev/null | grep -q trayer && break
-    sleep 0.1
-done
+if [ "${TALON_NO_TRAY:-0}" != 1 ]; then
+    trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
+    tray=$!
+    for _ in $(seq 1 30); do
+        xprop -root _NET_SYSTEM_TRAY_S0 >/dev/null 2>&1 && xwininfo -root -children 2>/dev/null | grep -q trayer && break
+        sleep 0.1
+    done
+fi
 "$@"

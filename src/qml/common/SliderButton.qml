@@ -77,7 +77,8 @@ Item {
     function syncValue() {
         internal.syncing = true
         segmentValue = Math.round(internal.ratio * segment)
-        value = isScale ? segmentValue : Math.round(knob.x)
+        // From the ratio: knob.x may not have followed it yet.
+        value = isScale ? segmentValue : Math.round(internal.ratio * range)
         internal.syncing = false
     }
 

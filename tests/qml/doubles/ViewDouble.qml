@@ -63,4 +63,5 @@ CallRecorder {
     function setEnabled(enabled) { return record("setEnabled", arguments, undefined) }
     function requestKeyCapture(requester, active) { return record("requestKeyCapture", arguments, undefined) }
     function globalCaptureAvailable() { return record("globalCaptureAvailable", arguments, true) }
+    function getPointerSettingsApplied() { return record("getPointerSettingsApplied", arguments, [true, true, true]) }
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The XDG autostart entry that starts the program at login, in the user's
+// configuration folder ($XDG_CONFIG_HOME/autostart/kestrel-talon.desktop).
+namespace autostart {
+
+QString entryPath();
+bool enabled();
+// Writes the entry for `executable` or removes it; false when that failed.
+bool setEnabled(bool on, const QString &executable);
+
+// The entry's text; the path is quoted as the desktop entry rules ask.
+QString entryText(const QString &executable);
+
+} // namespace autostart

@@ -1,0 +1,504 @@
+import QtQuick
+import "../common"
+import "../basic"
+import "PanelText.js" as PanelText
+
+// The profiles: at most six rows, each a name and the number of the profile
+// file it uses. The number, not the row's place in the list, addresses the
+// file everywhere (switching, import, export, the delete guard), so that
+// deleting a row in the middle leaves every other row on its own file.
+DialogFrame {
+    id: profile
+
+    // The texts: English until the main screen lays the language file over them.
+    property var langList: ["config", "New", "Import", "Delete", "Export", "Standard", "Use",
+        "Rename", "This name is already used by another profile", "This name cannot be used",
+        "There are six profiles already", "The first profile and the one in use cannot be deleted", "Profiles"]
+    readonly property var lang: langList
+
+    readonly property int maxRows: 6
+    // The name lists' end marker; a profile by that name would vanish.
+    readonly property string sentinel: "loaderquokka"
+
+    // The rows: `textValue` the name shown (also by the title-bar list),
+    // `profileNo` the number of the profile file.
+    property alias profileDataModel0: profileDataModel0
+    property int profileNo: -1                  // the profile in use (-1 until the main screen sets it)
+    readonly property int profileRow: { revision; return rowOfNumber(profileNo) }
+    property int currentRow: 0                  // the row New, Import and the keys act on
+    property int editingRow: -1
+    property int menuRow: -1
+    property string notice: ""
+    property int revision: 0                    // counts changes of the rows, for bindings
+
+    ListModel {
+        id: profileDataModel0
+    }
+
+    function picture(name) {
+        var source = mainIten[name]
+        return source ? source : ""
+    }
+    function rowOfNumber(number) {
+        for (var i = 0; i < profileDataModel0.count; ++i)
+            if (profileDataModel0.get(i).profileNo === number)
+                return i
+        return -1
+    }
+    function numberAt(row) {
+        return row >= 0 && row < profileDataModel0.count ? profileDataModel0.get(row).profileNo : -1
+    }
+    function nameUsed(name, exceptRow) {
+        for (var i = 0; i < profileDataModel0.count; ++i)
+            if (i !== exceptRow && profileDataModel0.get(i).textValue === name)
+                return true
+        return false
+    }
+    function storeList() {
+        var entries = []
+        for (var i = 0; i < profileDataModel0.count; ++i)
+            entries.push(profileDataModel0.get(i).textValue + profileDataModel0.get(i).profileNo)
+        ui_View.updataNameList(2, entries)
+        revision++
+    }
+
+    function init() {
+        profileDataModel0.clear()
+        var entries = ui_View.getNameList(2)
+        if (entries.length === 2 && entries[1] === sentinel)
+            entries = [entries[0]]
+        var used = []
+        for (var i = 0; i < entries.length && profileDataModel0.count < maxRows; ++i) {
+            var entry = String(entries[i])
+            var number = parseInt(entry.slice(-1), 10)
+            // Only digits 0 .. 5 name a profile file; a second row on the
+            // same file would make the delete guard and switching ambiguous.
+            if (entry.length === 0 || isNaN(number) || number >= maxRows || used.indexOf(number) >= 0)
+                continue
+            used.push(number)
+            profileDataModel0.append({ textValue: entry.slice(0, -1), profileNo: number })
+        }
+        if (profileDataModel0.count === 0)
+            profileDataModel0.append({ textValue: lang[5], profileNo: 0 })
+        profileDataModel0.setProperty(0, "textValue", lang[5])
+        currentRow = Math.max(0, rowOfNumber(profileNo))
+        editingRow = -1
+        notice = ""
+        storeList()
+    }
+
+    // Adds a row on the first free file, unless six rows exist; returns it or -1.
+    function addRow() {
+        if (profileDataModel0.count >= maxRows) {
+            notice = lang[10]
+            return -1
+        }
+        var name = ""
+        for (var n = 0; n < 12 && name === ""; ++n)
+            if (!nameUsed("profile_" + n, -1))
+                name = "profile_" + n
+        var number = 0
+        while (rowOfNumber(number) >= 0)
+            ++number
+        profileDataModel0.append({ textValue: name, profileNo: number })
+        currentRow = profileDataModel0.count - 1
+        notice = ""
+        storeList()
+        return currentRow
+    }
+    // A new row on a fresh copy of the default profile.
+    function newProfile() {
+        var row = addRow()
+        if (row >= 0)
+            ui_View.resetProfile(numberAt(row))
+        return row
+    }
+    // Imports a file into a new row, or into the chosen row when six exist.
+    // A cancelled import takes its new row away again.
+    function importProfile() {
+        var before = currentRow
+        var added = addRow()
+        var number = numberAt(currentRow)
+        if (ui_View.loadProfile(number)) {
+            if (number === profileNo && typeof mainIten.reloadProfile === "function")
+                mainIten.reloadProfile()
+            return true
+        }
+        if (added >= 0) {
+            profileDataModel0.remove(added)
+            currentRow = before
+            storeList()
+        }
+        return false
+    }
+    function canDelete(row) {
+        return row > 0 && row < profileDataModel0.count && numberAt(row) !== profileNo
+    }
+    function deleteProfile(row) {
+        if (!canDelete(row)) {
+            notice = lang[11]
+            return false
+        }
+        profileDataModel0.remove(row)
+        if (currentRow >= row)
+            currentRow = Math.max(0, currentRow - 1)
+        notice = ""
+        storeList()
+        return true
+    }
+    function exportProfile(row) {
+        var number = numberAt(row)
+        if (number >= 0)
+            ui_View.saveProfile(number)
+    }
+
+    function startRename(row) {
+        if (row <= 0 || row >= profileDataModel0.count)
+            return
+        notice = ""
+        currentRow = row
+        editingRow = row
+    }
+    function rename(row, newName) {
+        editingRow = -1
+        if (row <= 0 || row >= profileDataModel0.count)
+            return false
+        var name = String(newName).trim()
+        if (name === profileDataModel0.get(row).textValue)
+            return true
+        if (name === "" || name === sentinel) {
+            notice = lang[9]
+            return false
+        }
+        if (nameUsed(name, row)) {
+            notice = lang[8]
+            return false
+        }
+        profileDataModel0.setProperty(row, "textValue", name)
+        notice = ""
+        storeList()
+        return true
+    }
+
+    // Shared with the title-bar list: switch to the profile file `tmpProfileNo`.
+    function changeProfile(tmpProfileNo) {
+        var number = PanelText.toInt(tmpProfileNo, -1)
+        if (number === profileNo || rowOfNumber(number) < 0)
+            return
+        if (typeof mainIten.changeProfile === "function")
+            mainIten.changeProfile(number)
+        profileNo = number
+        currentRow = rowOfNumber(number)
+    }
+    function changeProfileAt(row) {
+        changeProfile(numberAt(row))
+    }
+
+    function openMenu(row, x, y, item) {
+        menuRow = row
+        currentRow = row
+        if (item)
+            rowMenu.popup(x, y, item)
+    }
+    function runMenu(index) {
+        if (index === 0)
+            deleteProfile(menuRow)
+        else if (index === 1)
+            exportProfile(menuRow)
+    }
+
+    function show() {
+        mainIten.mainFocus()
+        mainMask.visible = true
+        open()
+    }
+    function hide() {
+        profileFocus()
+        visible = false
+        mainMask.visible = false
+    }
+    // A press outside the dialog closes its menu and ends a rename.
+    function profileFocus() {
+        rowMenu.close()
+        if (editingRow >= 0)
+            rowList.view.forceActiveFocus()
+    }
+
+    width: 480
+    height: 360
+    title: lang[0]
+    fontFamily: mainIten.uiFontFamily
+    fontSize: mainIten.fontMiddleSize
+    textColor: mainIten.fontColor
+    color: mainIten.colorGray0
+    border.color: mainIten.colorGray1
+    sourceClose: picture("sourceCloseBtn")
+    sourceCloseH: picture("sourceCloseBtnH")
+    onCloseClicked: hide()
+    onEmptyAreaPressed: profileFocus()
+    // Opening starts on the row in use.
+    onVisibleChanged: {
+        if (!visible)
+            return
+        notice = ""
+        currentRow = Math.max(0, profileRow)
+        rowList.currentIndex = currentRow
+    }
+    onProfileNoChanged: currentRow = Math.max(0, rowOfNumber(profileNo))
+    onCurrentRowChanged: rowList.currentIndex = currentRow
+
+    ScrollList {
+        id: rowList
+        objectName: "profileRows"
+        x: 16
+        y: 8
+        width: parent.width - 32
+        height: profile.maxRows * 44 - 4
+        model: profileDataModel0
+        spacing: 4
+        accessibleName: profile.lang[12]
+        sourcePageUp: profile.picture("sourcePageUp")
+        sourcePageDown: profile.picture("sourcePageDown")
+        onCurrentIndexChanged: if (currentIndex >= 0) profile.currentRow = currentIndex
+
+        delegate: Rectangle {
+            id: row
+            readonly property bool inUse: model.profileNo === profile.profileNo
+            readonly property bool chosen: index === profile.currentRow
+            readonly property bool editing: index >= 0 && index === profile.editingRow
+            width: rowList.view.width
+            height: 40
+            color: chosen ? mainIten.colorGray1 : rowArea.containsMouse ? Qt.rgba(1, 1, 1, 0.06) : "transparent"
+            border.color: inUse ? mainIten.colorOrange : "transparent"
+
+            Accessible.role: Accessible.ListItem
+            Accessible.name: model.textValue
+            Accessible.selectable: true
+            Accessible.selected: inUse
+            Accessible.onPressAction: profile.changeProfileAt(index)
+            Accessible.focusable: true
+
+            focus: ListView.isCurrentItem
+            Keys.onPressed: function (event) {
+                if (rowMenu.isMenuKey(event)) {
+                    profile.menuRow = index
+                    rowMenu.handleKey(event, row)
+                    return
+                }
+                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter || event.key === Qt.Key_Space)
+                    profile.changeProfileAt(index)
+                else if (event.key === Qt.Key_F2)
+                    profile.startRename(index)
+                else if (event.key === Qt.Key_Delete)
+                    profile.deleteProfile(index)
+                else
+                    return
+                event.accepted = true
+            }
+
+            MouseArea {
+                id: rowArea
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onPressed: function (mouse) {
+                    rowList.currentIndex = index
+                    rowList.view.forceActiveFocus()
+                    if (mouse.button === Qt.RightButton)
+                        profile.openMenu(index, mouse.x, mouse.y, row)
+                }
+                onDoubleClicked: function (mouse) {
+                    if (mouse.button === Qt.LeftButton)
+                        profile.startRename(index)
+                }
+            }
+            ImageButton {
+                id: useButton
+                x: 8
+                anchors.verticalCenter: parent.verticalCenter
+                width: 24
+                height: 24
+                source: profile.picture("sourceprofileStartBtn")
+                hoverSource: profile.picture("sourceprofileStartBtnH")
+                selectedSource: profile.picture("sourceprofileStartBtnS")
+                isSelect: row.inUse
+                checkable: true
+                accessibleName: profile.lang[6]
+                onClicked: profile.changeProfileAt(index)
+            }
+            Text {
+                x: 44
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - x - 72
+                elide: Text.ElideRight
+                visible: !row.editing
+                text: model.textValue
+                color: row.inUse ? mainIten.colorOrange : mainIten.fontColor
+                font.family: mainIten.uiFontFamily
+                font.pixelSize: mainIten.fontMiddleSize
+                Accessible.ignored: true
+            }
+            Rectangle {
+                x: 40
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - x - 72
+                height: 28
+                visible: row.editing
+                color: mainIten.colorGray0
+                border.color: mainIten.colorOrange
+                TextInput {
+                    id: nameInput
+                    anchors.fill: parent
+                    anchors.leftMargin: 4
+                    anchors.rightMargin: 4
+                    verticalAlignment: TextInput.AlignVCenter
+                    clip: true
+                    maximumLength: 16
+                    color: mainIten.fontColor
+                    selectionColor: mainIten.colorOrange
+                    selectByMouse: true
+                    font.family: mainIten.uiFontFamily
+                    font.pixelSize: mainIten.fontMiddleSize
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: profile.lang[7]
+                    property bool done: false
+                    function finish(accept) {
+                        if (done)
+                            return
+                        done = true
+                        if (accept)
+                            profile.rename(index, text)
+                        else
+                            profile.editingRow = -1
+                    }
+                    Keys.onReturnPressed: finish(true)
+                    Keys.onEnterPressed: finish(true)
+                    Keys.onEscapePressed: finish(false)
+                    // Another control taking the focus ends the edit; the
+                    // window losing it (another program, a menu) does not.
+                    onActiveFocusChanged: {
+                        var next = Window.activeFocusItem
+                        if (!activeFocus && row.editing && next && next !== Window.contentItem)
+                            finish(true)
+                    }
+                }
+            }
+            onEditingChanged: {
+                if (!editing)
+                    return
+                nameInput.done = false
+                nameInput.text = model.textValue
+                nameInput.forceActiveFocus()
+                nameInput.selectAll()
+            }
+            Row {
+                anchors.right: parent.right
+                anchors.rightMargin: 8
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 8
+                visible: !row.editing
+                ImageButton {
+                    width: 24
+                    height: 24
+                    enabled: index > 0
+                    source: profile.picture("sourceProfileEditBtn")
+                    hoverSource: profile.picture("sourceProfileEditBtnS")
+                    accessibleName: profile.lang[7]
+                    onClicked: profile.startRename(index)
+                }
+                ImageButton {
+                    // Drawn struck out where the row may not be deleted.
+                    readonly property bool allowed: { profile.revision; return profile.canDelete(index) }
+                    width: 24
+                    height: 24
+                    source: allowed ? profile.picture("sourceProfileDeleteBtn") : profile.picture("sourceProfileDeleteBtn0")
+                    hoverSource: allowed ? profile.picture("sourceProfileDeleteBtnS") : ""
+                    accessibleName: profile.lang[3]
+                    onClicked: profile.deleteProfile(index)
+                }
+            }
+        }
+    }
+
+    ContextMenu {
+        id: rowMenu
+        objectName: "rowMenu"
+        menuItems: [profile.lang[3], profile.lang[4]]
+        accessibleName: profile.menuRow >= 0 && profile.menuRow < profileDataModel0.count
+                        ? profileDataModel0.get(profile.menuRow).textValue : profile.lang[0]
+        sourceBackground: profile.picture("sourcemacroMenuBG")
+        hoverColor: mainIten.colorOrange
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+        onTriggered: function (index) { profile.runMenu(index) }
+    }
+
+    Text {
+        objectName: "notice"
+        x: 16
+        y: rowList.y + rowList.height + 6
+        width: parent.width - 32
+        elide: Text.ElideRight
+        visible: profile.notice !== ""
+        text: profile.notice
+        color: mainIten.colorOrange
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+        font.family: mainIten.uiFontFamily
+        font.pixelSize: mainIten.fontNormalSize
+    }
+
+    Row {
+        x: 16
+        y: parent.height - 8 - 28
+        spacing: 16
+        Repeater {
+            model: [{ text: 1, icon: "sourceProfileNewBtn" }, { text: 2, icon: "sourceProfileCopyBtn" }]
+            Rectangle {
+                width: 112
+                height: 28
+                color: area.pressed ? Qt.darker(mainIten.colorOrange, 1.5) : area.containsMouse ? mainIten.colorOrange
+                     : mainIten.colorBlue
+                border.width: activeFocus ? 1 : 0
+                border.color: mainIten.colorGray3
+                activeFocusOnTab: true
+                function activate() {
+                    if (index === 0)
+                        profile.newProfile()
+                    else
+                        profile.importProfile()
+                }
+                Accessible.role: Accessible.Button
+                Accessible.name: profile.lang[modelData.text]
+                Accessible.focusable: true
+                Accessible.onPressAction: activate()
+                Keys.onSpacePressed: activate()
+                Keys.onReturnPressed: activate()
+                Keys.onEnterPressed: activate()
+                Image {
+                    x: 4
+                    anchors.verticalCenter: parent.verticalCenter
+                    source: profile.picture(modelData.icon)
+                    Accessible.ignored: true
+                }
+                Text {
+                    x: 32
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - x - 6
+                    elide: Text.ElideRight
+                    text: profile.lang[modelData.text]
+                    color: mainIten.fontColor
+                    font.family: mainIten.uiFontFamily
+                    font.pixelSize: mainIten.fontNormalSize
+                    Accessible.ignored: true
+                }
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: parent.activate()
+                }
+            }
+        }
+    }
+}
