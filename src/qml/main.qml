@@ -855,14 +855,6 @@ Item {
         onLoaded: mainIten.panelLoaded("mouse")
     }
 
-    // Notices about the mouse's connection (no permission to open it, no
-    // mouse found) go here: above the panels, below the dialogs.
-    Item {
-        id: noticePlace
-        objectName: "noticePlace"
-        anchors.fill: parent
-    }
-
     // Behind every dialog; drags the window as the empty window does.
     Rectangle {
         id: mainMask
