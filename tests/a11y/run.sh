@@ -11,6 +11,7 @@ export TALON_BUILD="$build"
 export TALON_SHOTS="${TALON_SHOTS:-$build/a11y-shots}"
 export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}"
 export PYTHONDONTWRITEBYTECODE=1
+export TALON_TRAY=trayer  # with-x.sh starts one; the flows wait for it
 case "${1:-}" in
     *.py) set -- /usr/bin/python3 "$@" ;;
 esac

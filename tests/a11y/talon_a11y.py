@@ -128,6 +128,17 @@ def udev_announce(action="add", subsystem="hidraw"):
         sock.close()
 
 
+def _wait_for_tray():
+    """The program decides at its start whether there is a tray to live in
+    (without one, closing its window ends it): where trayer runs, wait until
+    its panel is up; a loaded machine may take longer than tests/x11/with-x.sh
+    waits."""
+    if os.environ.get("TALON_TRAY") != "trayer":  # set by run.sh, whose X server has trayer
+        return
+    wait_until(lambda: '("panel" "trayer")' in subprocess.run(
+        ["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout, "the system tray")
+
+
 # --- the program ------------------------------------------------------------
 
 class Talon:
@@ -170,6 +181,7 @@ class Talon:
     # lifecycle
 
     def start(self):
+        _wait_for_tray()
         runtime = os.path.join(self.work, "run")
         os.makedirs(runtime, mode=0o700)
         # Web addresses go to a stand-in browser that notes them.
@@ -351,17 +363,20 @@ class Talon:
         app.clearCache()
         roots = [app]
         if inside is not None:
-            roots = [n for n in _walk(app) if _role(n) in ("dialog", "panel") and n.name == inside]
+            roots = [n for n in _walk(app) if _role(n) in ("dialog", "panel") and _name(n) == inside]
         found = []
         for root in roots:
             for node in _walk(root):
                 if node is root:
                     continue
-                if role is not None and _role(node) != role:
-                    continue
-                if name is not None and not _name_matches(node, name):
-                    continue
-                if showing is not None and self.showing(node) != showing:
+                try:
+                    if role is not None and _role(node) != role:
+                        continue
+                    if name is not None and not _name_matches(node, name):
+                        continue
+                    if showing is not None and self.showing(node) != showing:
+                        continue
+                except Exception:  # gone meanwhile, or the bus was slow: the next look decides
                     continue
                 found.append(node)
         return found
@@ -507,6 +522,7 @@ class Talon:
     def tray_icon(self):
         """(x, y, width, height) of the program's icon in the system tray
         (trayer), when it is there and mapped; else None."""
+        self.check_alive()
         tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
         panel = re.search(r"^\s*(0x[0-9a-f]+) .*\(\"panel\" \"trayer\"\)", tree, re.M)
         if not panel:
@@ -522,9 +538,10 @@ class Talon:
         field = lambda label: int(re.search(label + r":\s*(-?\d+)", info).group(1))
         return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
 
-    def double_click(self, x, y):
-        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1"],
-                       check=True)
+    def click(self, x, y, button=1, repeat=1):
+        """A click of the pointer at screen position x, y (xdotool)."""
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
+                        "--delay", "80", str(button)], check=True)
 
     def opened_urls(self):
         """What the program asked the desktop to open (a stand-in browser
@@ -582,6 +599,13 @@ def _walk(node):
 def _role(node):
     try:
         return node.getRoleName()
+    except Exception:  # gone from the bus
+        return None
+
+
+def _name(node):
+    try:
+        return node.name
     except Exception:  # gone from the bus
         return None
 
