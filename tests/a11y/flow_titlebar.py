@@ -35,8 +35,12 @@ class TitleBar(FlowCase):
         wait_until(lambda: run.opened_urls() == [URL], "the site to be opened")
 
     def test_profile_list(self):
-        run = self.connected("553")
-        run.press("combo box", "Profile")
+        run = self.connected("553", files={"setting/name.bin": {
+            "profile/profileName": "Standard0, Shooter1, Strategy2"}})
+        profiles = run.find("combo box", "Profile")
+        self.assertEqual(run.entries(profiles), ["Standard", "Shooter", "Strategy"])
+        self.assertEqual(run.selected_child(profiles), "Standard")
+        run.press(profiles)
         run.screenshot("profile-list")
         # Opening another list closes this one, and a press on the window
         # closes every list and the help menu.

@@ -145,11 +145,12 @@ class Talon:
     """One run of kestrel-talon against the virtual mouse.
 
     family: "553" or "560"; config: {"group/key": value} set in the private
-    apConfig.bin before the start; sim: extra TALON_SIM options ("code=..."),
-    env: extra environment.
+    apConfig.bin before the start; files: {"setting/name.bin": {"group/key":
+    value}} the same for other files of the data tree; sim: extra TALON_SIM
+    options ("code=..."), env: extra environment.
     """
 
-    def __init__(self, family="553", config=None, sim="", env=None, name=None):
+    def __init__(self, family="553", config=None, sim="", env=None, name=None, files=None):
         self.family = family
         self.name = name or "talon-%s" % family
         self.work = tempfile.mkdtemp(prefix="talon-a11y-")
@@ -169,6 +170,8 @@ class Talon:
         settings.update(config or {})
         if settings:
             write_ini_values(self.path("setting/apConfig.bin"), settings)
+        for relative, values in (files or {}).items():
+            write_ini_values(self.path(relative), values)
         self.exe = exe
         self.sim = family + ("," + sim if sim else "")
         self.extra_env = env or {}
@@ -441,6 +444,11 @@ class Talon:
     def text(node):
         t = node.queryText()
         return t.getText(0, -1)
+
+    @staticmethod
+    def entries(node):
+        """The names of a combo box's entries (its children), in order."""
+        return [node.getChildAtIndex(i).name for i in range(node.childCount)]
 
     @staticmethod
     def selected_child(node):
