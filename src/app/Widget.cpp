@@ -112,12 +112,18 @@ void Widget::refreshTrayMenu()
         NameListStore::withoutSentinel(view()->getNameList(QVariant(int(NameListStore::Profile))));
     const int current = view()->getGlobalData(QStringLiteral("mouse/profileNo")).toInt();
     auto *group = new QActionGroup(trayMenu);
-    for (int i = 0; i < rows.size(); ++i) {
-        auto *row = new QAction(rows[i].chopped(1), group);
+    for (const QString &entry : rows) {
+        // The stored digit, not the row's position, names the profile file:
+        // the two differ once a row in the middle has been deleted.
+        bool isNumber = false;
+        const int number = entry.right(1).toInt(&isNumber);
+        if (!isNumber)
+            continue;
+        auto *row = new QAction(entry.chopped(1), group);
         row->setCheckable(true);
-        row->setChecked(i == current);
+        row->setChecked(number == current);
         row->setEnabled(deviceConnected && view()->isEnabled());
-        connect(row, &QAction::triggered, this, [this, i] { chooseProfile(i); });
+        connect(row, &QAction::triggered, this, [this, number] { chooseProfile(number); });
         trayMenu->insertAction(autostartAction, row);
         profileActions << row;
     }
@@ -125,10 +131,10 @@ void Widget::refreshTrayMenu()
         profileActions << trayMenu->insertSeparator(autostartAction);
 }
 
-void Widget::chooseProfile(int row)
+void Widget::chooseProfile(int profileNo)
 {
     // The same flow as the title bar's profile list.
-    callQml(view()->rootObject(), "changeProfile", Qt::QueuedConnection, row);
+    callQml(view()->rootObject(), "changeProfile", Qt::QueuedConnection, profileNo);
 }
 
 bool Widget::trayAvailable()

@@ -72,7 +72,7 @@ private:
     void restoreWindow();
     void setUpTrayIcon();
     void refreshTrayMenu();
-    void chooseProfile(int row);
+    void chooseProfile(int profileNo);
 
     QTimer timer;
     Ui_Controler *controller = nullptr;
