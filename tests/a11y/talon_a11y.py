@@ -14,8 +14,6 @@ import os
 import re
 import shutil
 import signal
-import socket
-import struct
 import subprocess
 import sys
 import tempfile
@@ -86,46 +84,6 @@ def write_ini_values(path, values):
         parser.set(section, key, str(value))
     with open(path, "w", encoding="utf-8") as f:
         parser.write(f, space_around_delimiters=False)
-
-
-# --- device arrival -------------------------------------------------------
-
-def _murmur2(data, seed=0):
-    m, h = 0x5BD1E995, (seed ^ len(data)) & 0xFFFFFFFF
-    i = 0
-    while len(data) - i >= 4:
-        k = (int.from_bytes(data[i:i + 4], "little") * m) & 0xFFFFFFFF
-        k = ((k ^ (k >> 24)) * m) & 0xFFFFFFFF
-        h = ((h * m) & 0xFFFFFFFF) ^ k
-        i += 4
-    rest = data[i:]
-    if len(rest) == 3:
-        h ^= rest[2] << 16
-    if len(rest) >= 2:
-        h ^= rest[1] << 8
-    if rest:
-        h = ((h ^ rest[0]) * m) & 0xFFFFFFFF
-    h = ((h ^ (h >> 13)) * m) & 0xFFFFFFFF
-    return h ^ (h >> 15)
-
-
-def udev_announce(action="add", subsystem="hidraw"):
-    """Tells udev listeners that a device came or went, as udevd does after a
-    real plug: a libudev message on the udev netlink group. The preloaded
-    mouse has no device node, so nothing else would tell the program. Needs
-    root (udev listeners take messages from root only)."""
-    properties = ("ACTION=%s\0DEVPATH=/devices/virtual/%s/%s9\0SUBSYSTEM=%s\0SEQNUM=%d\0"
-                  % (action, subsystem, subsystem, subsystem, int(time.time()))).encode()
-    header_size = 40
-    header = (b"libudev\0" + struct.pack(">I", 0xFEEDCAFE)
-              + struct.pack("<III", header_size, header_size, len(properties))
-              + struct.pack(">IIII", _murmur2(subsystem.encode()), 0, 0, 0))
-    sock = socket.socket(socket.AF_NETLINK, socket.SOCK_RAW, 15)  # NETLINK_KOBJECT_UEVENT
-    try:
-        sock.bind((0, 0))
-        sock.sendto(header + properties, (0, 2))  # the udev group
-    finally:
-        sock.close()
 
 
 def _wait_for_tray():
@@ -333,10 +291,9 @@ class Talon:
         self.wait_log("Device removed", seen + 1)
 
     def replug(self):
-        """Plugs the mouse back in and announces it as udevd would; the
-        program checks for devices 2048 ms later."""
+        """Plugs the mouse back in; the virtual mouse tells the program's
+        device monitor, which checks for devices 2048 ms later."""
         os.kill(self.pid, signal.SIGUSR2)
-        udev_announce("add")
 
     # the accessibility tree
 
