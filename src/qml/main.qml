@@ -884,6 +884,28 @@ Item {
         source: Qt.resolvedUrl("panels/MacroEditor.qml")
         onLoaded: mainIten.panelLoaded("macroEditor")
     }
+    // What the macro editor changes reaches the buttons that run the macro;
+    // without the button list the profiles still follow.
+    Connections {
+        target: mainIten.macroEditorMain
+        ignoreUnknownSignals: true
+        function onDeleteMacro(macroName) {
+            if (mainIten.keyMatrixMain)
+                mainIten.keyMatrixMain.macroDeleted(macroName)
+            else
+                ui_View.deleteMacroUpdateProfile(macroName)
+        }
+        function onModifyMacroName(oldMacroName, newMacroName) {
+            if (mainIten.keyMatrixMain)
+                mainIten.keyMatrixMain.macroRenamed(oldMacroName, newMacroName)
+            else
+                ui_View.modifyMacroNameUpdateProfile(oldMacroName, newMacroName)
+        }
+        function onModifyMacroData(macroName) {
+            if (mainIten.keyMatrixMain)
+                mainIten.keyMatrixMain.macroChanged(macroName)
+        }
+    }
     DialogPlace {
         id: gunControlPlace
         objectName: "gunControlPlace"

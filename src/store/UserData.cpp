@@ -95,9 +95,15 @@ void mergeConfiguration(const QString &shippedFile, const QString &userFile)
 
 void chooseLanguage(const QString &modules, const QString &localeName)
 {
+    // A language set on purpose before the first start (one that differs from
+    // the factory copy's) is the owner's choice and stays.
+    const QString key = QStringLiteral("common/language");
+    const QSettings factory(modules + QStringLiteral("/setting/apConfigD.bin"),
+                            QSettings::IniFormat);
     QSettings config(modules + QLatin1String(kConfig), QSettings::IniFormat);
-    config.setValue(QStringLiteral("common/language"),
-                    languageForLocale(localeName, modules + QStringLiteral("/i18n")));
+    if (config.value(key) != factory.value(key))
+        return;
+    config.setValue(key, languageForLocale(localeName, modules + QStringLiteral("/i18n")));
 }
 
 } // namespace

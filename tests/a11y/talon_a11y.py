@@ -595,10 +595,29 @@ def _do_action(node, action_name):
     actions = node.queryAction()
     for i in range(actions.nActions):
         if actions.getName(i).lower() == action_name:
-            if not actions.doAction(i):
+            try:
+                done = actions.doAction(i)
+            except Exception as e:
+                # The bus gives up on a reply after 800 ms; an action that
+                # talks to the mouse (a profile switch) takes longer, and is
+                # done all the same once the program answers again, as a
+                # screen reader finds it.
+                if "Did not receive a reply" not in str(e):
+                    raise
+                wait_until(lambda: _answers(node), "the program to answer after %s" % action_name)
+                return
+            if not done:
                 raise FlowError("%r refused %s" % (node.name, action_name))
             return
     raise FlowError("%r has no %s action" % (node.name, action_name))
+
+
+def _answers(node):
+    try:
+        node.getState()
+        return True
+    except Exception:
+        return False
 
 
 def _hex_frames(frames):

@@ -71,6 +71,7 @@ private slots:
     void anUpgradeRefreshesWhatTheProgramReadsAndKeepsWhatTheUserMade();
     void aCurrentCopyIsLeftAlone();
     void aPortableTreeChoosesItsLanguageOnce();
+    void aLanguageSetBeforeTheFirstStartStays();
     void theExecutableFindsItsInstalledData();
 };
 
@@ -239,6 +240,17 @@ void TestUserData::aPortableTreeChoosesItsLanguageOnce()
     userData::prepareInPlace(trees.shipped(), QStringLiteral("zh_CN"));
     QCOMPARE(value(config, QStringLiteral("common/language")).toString(),
              QStringLiteral("English"));
+}
+
+void TestUserData::aLanguageSetBeforeTheFirstStartStays()
+{
+    Trees trees;
+    const QString config = trees.shipped() + QStringLiteral("/setting/apConfig.bin");
+    QSettings(config, QSettings::IniFormat)
+        .setValue(QStringLiteral("common/language"), QStringLiteral("ChineseSimplified"));
+    userData::prepareInPlace(trees.shipped(), QStringLiteral("en_GB"));
+    QCOMPARE(value(config, QStringLiteral("common/language")).toString(),
+             QStringLiteral("ChineseSimplified"));
 }
 
 void TestUserData::theExecutableFindsItsInstalledData()

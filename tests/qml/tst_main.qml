@@ -37,6 +37,9 @@ Item {
             property QtObject dpiSegment: QtObject { property bool isDrop: false }
             property QtObject lightModel: QtObject { property bool isDrop: false }
             signal changeProfile(int tmpProfileNo)
+            signal deleteMacro(string macroName)
+            signal modifyMacroName(string oldMacroName, string newMacroName)
+            signal modifyMacroData(string macroName)
 
             function note(fn, args) { ui_View.record(panelName + "." + fn, args) }
             function init(isSendData, isRecovery) { note("init", arguments) }
@@ -49,6 +52,9 @@ Item {
             function gunControlFocus() { note("gunControlFocus", arguments) }
             function lightControlFocus() { note("lightControlFocus", arguments) }
             function systemSettingFocus() { note("systemSettingFocus", arguments) }
+            function macroDeleted(name) { note("macroDeleted", arguments) }
+            function macroRenamed(oldName, newName) { note("macroRenamed", arguments) }
+            function macroChanged(name) { note("macroChanged", arguments) }
         }
     }
 
@@ -240,10 +246,11 @@ Item {
             verify(rate.isDrop)
             mouseClick(profile)
             verify(profile.isDrop && !rate.isDrop)
-            // So does a press on the empty window, which also drags it.
-            mousePress(main, 500, 300)
-            mouseMove(main, 530, 290, -1, Qt.LeftButton)
-            mouseRelease(main, 530, 290)
+            // So does a press on the empty window (beside the mouse picture),
+            // which also drags it.
+            mousePress(main, 650, 600)
+            mouseMove(main, 680, 590, -1, Qt.LeftButton)
+            mouseRelease(main, 680, 590)
             verify(!profile.isDrop)
             compare(ui_Ctl.callsOf("onXChanged"), [[30]])
             compare(ui_Ctl.callsOf("onYChanged"), [[-10]])
@@ -424,6 +431,29 @@ Item {
             compare(ui_View.calls.map(function(c) { return [c.name].concat(c.args) }),
                     [["macroEditor.detectKeyboard", true, 4], ["macroEditor.detectInput", false, 5],
                      ["keyAssigment.detectKeyboard", true, 6, 0], ["keyAssigment.detectKeyboard", false, 7, 1]])
+        }
+
+        // The macro editor's changes reach the button list; without it the
+        // profiles still follow a deleted or renamed macro.
+        function test_macroEditorSignals() {
+            install(["macroEditor", "keyMatrix"])
+            var editor = main.macroEditorMain
+            editor.deleteMacro("m1")
+            editor.modifyMacroName("m2", "m3")
+            editor.modifyMacroData("m3")
+            compare(ui_View.calls.map(function(c) { return [c.name].concat(c.args) }),
+                    [["keyMatrix.macroDeleted", "m1"], ["keyMatrix.macroRenamed", "m2", "m3"],
+                     ["keyMatrix.macroChanged", "m3"]])
+            var place = findChild(main, "keyMatrixPlace")
+            place.sourceComponent = null
+            place.source = ""
+            compare(main.keyMatrixMain, null)
+            ui_View.reset()
+            editor.deleteMacro("m1")
+            editor.modifyMacroName("m2", "m3")
+            editor.modifyMacroData("m3")
+            compare(ui_View.calls.map(function(c) { return [c.name].concat(c.args) }),
+                    [["deleteMacroUpdateProfile", "m1"], ["modifyMacroNameUpdateProfile", "m2", "m3"]])
         }
 
         // The editor box opens its dialogs centred behind the mask; a press on

@@ -1,0 +1,58 @@
+import QtQuick
+
+// One button on the mouse picture: its highlighted overlays (hover and
+// selected, laid over the whole canvas) and the area that takes the pointer.
+Item {
+    id: hotspot
+
+    property int keyIndex: 0
+    property var rect: ({ x: 0, y: 0, w: 0, h: 0 })
+    property url hoverSource
+    property url selectedSource
+    property bool selected: false
+    property string valueText: ""             // the button's assignment
+    readonly property bool hovered: area.containsMouse
+    // The pointer may miss a small button by a few pixels.
+    readonly property int slack: 3
+
+    signal entered()
+    signal exited()
+    signal activated()
+
+    Image {
+        width: hotspot.width
+        height: hotspot.height
+        source: hotspot.selected ? hotspot.selectedSource : hotspot.hoverSource
+        visible: hotspot.selected || hotspot.hovered || focusTarget.activeFocus
+        Accessible.ignored: true
+    }
+
+    Item {
+        id: focusTarget
+        x: hotspot.rect.x - hotspot.slack
+        y: hotspot.rect.y - hotspot.slack
+        width: hotspot.rect.w + 2 * hotspot.slack
+        height: hotspot.rect.h + 2 * hotspot.slack
+        activeFocusOnTab: true
+
+        Accessible.role: Accessible.Button
+        Accessible.name: "Key " + (hotspot.keyIndex + 1)
+        Accessible.description: hotspot.valueText
+        Accessible.focusable: true
+        Accessible.onPressAction: hotspot.activated()
+        Keys.onSpacePressed: hotspot.activated()
+        Keys.onReturnPressed: hotspot.activated()
+        Keys.onEnterPressed: hotspot.activated()
+        onActiveFocusChanged: if (activeFocus) hotspot.entered()
+
+        MouseArea {
+            id: area
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onEntered: hotspot.entered()
+            onExited: hotspot.exited()
+            onClicked: hotspot.activated()
+        }
+    }
+}
