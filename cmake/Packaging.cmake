@@ -43,6 +43,10 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/example.kestrel_talon.KestrelTalon.m
 
 configure_file(packaging/kestrel-talon.1.in ${CMAKE_BINARY_DIR}/packaging/kestrel-talon.1 @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/kestrel-talon.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# talonctl's manual page and bash completion.
+configure_file(packaging/talonctl.1 ${CMAKE_BINARY_DIR}/packaging/talonctl.1 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/talonctl.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES packaging/completion/talonctl DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # Drawn by the build from the same vector source as the other pictures.
 foreach(size 16 22 24 32 48 64 128 256)

@@ -13,6 +13,10 @@
 #define TALON_SIM_ENTRY() ((void)0)
 #define TALON_SIM_EXCHANGE_DONE() ((void)0)
 #endif
+// Every entry point notes calls made after hid_exit; those touching hidapi's
+// process-wide state also go through the overlap probe.
+#define TALON_SIM_CALL() Bus::instance().noteCall()
+#define TALON_SIM_GLOBAL() const Bus::GlobalCall globalCall
 
 using sim::Bus;
 
@@ -20,29 +24,39 @@ extern "C" {
 
 int HID_API_EXPORT HID_API_CALL hid_init(void)
 {
+    TALON_SIM_CALL();
+    TALON_SIM_GLOBAL();
     TALON_SIM_ENTRY();
     return 0;
 }
 
 int HID_API_EXPORT HID_API_CALL hid_exit(void)
 {
+    TALON_SIM_GLOBAL();
+    Bus::instance().noteExit();
     return 0;
 }
 
 struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
                                                                   unsigned short product_id)
 {
+    TALON_SIM_CALL();
+    TALON_SIM_GLOBAL();
     TALON_SIM_ENTRY();
     return Bus::instance().enumerate(vendor_id, product_id);
 }
 
 void HID_API_EXPORT HID_API_CALL hid_free_enumeration(struct hid_device_info *devs)
 {
+    TALON_SIM_CALL();
+    TALON_SIM_GLOBAL();
     Bus::freeEnumeration(devs);
 }
 
 HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
 {
+    TALON_SIM_CALL();
+    TALON_SIM_GLOBAL();
     TALON_SIM_ENTRY();
     return Bus::instance().open(path);
 }
@@ -50,6 +64,8 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
 HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id,
                                                  unsigned short product_id, const wchar_t *)
 {
+    TALON_SIM_CALL();
+    TALON_SIM_GLOBAL();
     TALON_SIM_ENTRY();
     hid_device_info *all = Bus::instance().enumerate(vendor_id, product_id);
     hid_device *h = nullptr;
@@ -62,6 +78,7 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id,
 
 void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
 {
+    TALON_SIM_CALL();
     Bus::instance().close(dev);
     // An exchange ends with its handle: the journal gets all of it at once.
     TALON_SIM_EXCHANGE_DONE();
@@ -75,29 +92,34 @@ int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *, int)
 int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const unsigned char *data,
                                                         size_t length)
 {
+    TALON_SIM_CALL();
     return Bus::instance().sendFeature(dev, data, length);
 }
 
 int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned char *data,
                                                        size_t length)
 {
+    TALON_SIM_CALL();
     return Bus::instance().getFeature(dev, data, length);
 }
 
 int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *data, size_t length)
 {
+    TALON_SIM_CALL();
     return Bus::instance().write(dev, data, length);
 }
 
 int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char *data,
                                                  size_t length, int milliseconds)
 {
+    TALON_SIM_CALL();
     TALON_SIM_ENTRY();
     return Bus::instance().read(dev, data, length, milliseconds);
 }
 
 int HID_API_EXPORT HID_API_CALL hid_read(hid_device *dev, unsigned char *data, size_t length)
 {
+    TALON_SIM_CALL();
     return Bus::instance().read(dev, data, length, -1);
 }
 

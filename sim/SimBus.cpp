@@ -2,6 +2,7 @@
 
 #include "SimCipher.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -28,7 +29,9 @@ struct Bus::Mouse
     bool plugged = true;
     Frame8 reply{};
     Frame8 pendingFrame{};
-    int expected = 0; // data bytes still owed by the host for pendingFrame
+    int expected = 0;              // data bytes still owed by the host for pendingFrame
+    int operations = 0;            // on the command interface, for the faults' onset
+    bool handshakePending = false; // the last frame taken was a challenge
     Bytes received;
     std::deque<Bytes> commandInput;
     std::deque<Bytes> events;
@@ -87,6 +90,63 @@ void Bus::reset()
     handles.clear();
     mice.clear();
     log.clear();
+    exited = false;
+    overlaps = 0;
+}
+
+int Bus::faultHits() const
+{
+    std::lock_guard<std::mutex> g(lock);
+    return static_cast<int>(std::count_if(
+        log.begin(), log.end(), [](const Record &r) { return r.kind == Record::Kind::Fault; }));
+}
+
+bool Bus::handshakeAnswered() const
+{
+    std::lock_guard<std::mutex> g(lock);
+    return std::any_of(log.begin(), log.end(),
+                       [](const Record &r) { return r.kind == Record::Kind::Handshake; });
+}
+
+void Bus::noteExit()
+{
+    std::lock_guard<std::mutex> g(lock);
+    Record r{Record::Kind::Exit};
+    r.ms = static_cast<int>(handles.size());
+    log.push_back(r);
+    exited = true;
+}
+
+void Bus::noteCall()
+{
+    std::lock_guard<std::mutex> g(lock);
+    if (exited)
+        log.push_back({Record::Kind::AfterExit});
+}
+
+void Bus::probeGlobalState(bool on)
+{
+    probing = on;
+    overlaps = 0;
+}
+
+int Bus::globalStateOverlaps() const
+{
+    return overlaps;
+}
+
+Bus::GlobalCall::GlobalCall()
+{
+    Bus &b = instance();
+    if (b.globalCallers.fetch_add(1) > 0)
+        ++b.overlaps;
+    if (b.probing)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
+
+Bus::GlobalCall::~GlobalCall()
+{
+    instance().globalCallers.fetch_sub(1);
 }
 
 Faults &Bus::faults(int device)
@@ -181,6 +241,14 @@ std::string Bus::traceLine(const Record &r, bool withOpens)
         return "pause " + std::to_string(r.ms);
     case Record::Kind::Unplug:
         return "unplug";
+    case Record::Kind::Exit:
+        return "hid_exit open=" + std::to_string(r.ms);
+    case Record::Kind::AfterExit:
+        return "call after hid_exit";
+    case Record::Kind::Fault:
+    case Record::Kind::Handshake:
+    case Record::Kind::EventRead:
+        return {};
     case Record::Kind::Open:
     case Record::Kind::OpenFailed:
     case Record::Kind::Close:
@@ -291,13 +359,17 @@ hid_device_ *Bus::open(const char *p)
         return nullptr;
     }
     Mouse &m = *mice[static_cast<std::size_t>(device)];
-    bool refuse = !m.plugged || m.faults.denyAccess || m.faults.failOpens < 0;
-    if (!refuse && m.faults.failOpens > 0) {
+    const bool armed = faulty(m);
+    if (iface == kCommand)
+        ++m.operations;
+    bool refuse = !m.plugged || m.faults.denyAccess || (armed && m.faults.failOpens < 0);
+    if (!refuse && armed && m.faults.failOpens > 0) {
         --m.faults.failOpens;
         refuse = true;
     }
     if (refuse) {
         log.push_back({Record::Kind::OpenFailed, device, iface});
+        hit(device, iface);
         // What open(2) of a hidraw node would leave behind.
         errno = !m.plugged ? ENOENT : m.faults.denyAccess ? EACCES : EIO;
         return nullptr;
@@ -317,6 +389,14 @@ void Bus::close(hid_device_ *h)
     }
 }
 
+int Bus::gone(hid_device_ *h)
+{
+    // Reports tried on a handle of an unplugged mouse fail as a fault would.
+    if (handles.count(h) && !mice[static_cast<std::size_t>(h->device)]->plugged)
+        hit(h->device, h->iface);
+    return -1;
+}
+
 Bus::Mouse *Bus::live(hid_device_ *h, int &iface)
 {
     if (!handles.count(h))
@@ -326,8 +406,19 @@ Bus::Mouse *Bus::live(hid_device_ *h, int &iface)
     return m.plugged ? &m : nullptr;
 }
 
+bool Bus::faulty(const Mouse &m) const
+{
+    return m.operations >= m.faults.onset;
+}
+
+void Bus::hit(int device, int iface)
+{
+    log.push_back({Record::Kind::Fault, device, iface});
+}
+
 bool Bus::consumeReportBudget(Mouse &m)
 {
+    ++m.operations;
     if (m.faults.unplugAfter == 0) {
         m.plugged = false;
         m.faults.unplugAfter = -1;
@@ -345,9 +436,13 @@ int Bus::sendFeature(hid_device_ *h, const std::uint8_t *data, std::size_t lengt
     std::lock_guard<std::mutex> g(lock);
     int iface = -1;
     Mouse *m = live(h, iface);
-    if (!m || iface != kCommand || !data || length != 9 || data[0] != 0x00 ||
-        !consumeReportBudget(*m) || m->faults.failFeatureOut)
+    if (!m || iface != kCommand || !data || length != 9 || data[0] != 0x00)
+        return gone(h);
+    const bool armed = faulty(*m);
+    if (!consumeReportBudget(*m) || (armed && m->faults.failFeatureOut)) {
+        hit(h->device, iface);
         return -1;
+    }
 
     Record r{Record::Kind::FeatureOut, h->device, iface, Bytes(data, data + length)};
     std::copy(data + 1, data + 9, r.frame.begin());
@@ -363,6 +458,7 @@ int Bus::sendFeature(hid_device_ *h, const std::uint8_t *data, std::size_t lengt
     m->expected = 0;
     m->received.clear();
     m->reply = Frame8{};
+    m->handshakePending = r.checksumOk && r.frame[0] == 0x00;
     if (r.checksumOk) {
         m->commandInput.clear();
         m->reply =
@@ -378,17 +474,29 @@ int Bus::getFeature(hid_device_ *h, std::uint8_t *data, std::size_t length)
     std::lock_guard<std::mutex> g(lock);
     int iface = -1;
     Mouse *m = live(h, iface);
-    if (!m || iface != kCommand || !data || length < 9 || !consumeReportBudget(*m) ||
-        m->faults.silent)
+    if (!m || iface != kCommand || !data || length < 9)
+        return gone(h);
+    const bool armed = faulty(*m);
+    if (!consumeReportBudget(*m) || (armed && m->faults.silent)) {
+        hit(h->device, iface);
         return -1;
+    }
 
     Frame8 reply = m->reply;
-    if (m->faults.garbage) {
+    bool intact = true;
+    if (armed && m->faults.garbage) {
         for (std::uint8_t &b : reply)
             b = static_cast<std::uint8_t>(m->noise());
-    } else if (m->faults.wrongHandshake && reply[0] == 0x00) {
+        intact = false;
+    } else if (armed && m->faults.wrongHandshake && reply[0] == 0x00) {
         reply = makeReply(0x00, {std::uint8_t(reply[1] ^ 0xA5), reply[2], reply[3], reply[4]});
+        intact = false;
     }
+    const bool isShort = armed && m->faults.shortReports;
+    if (isShort)
+        hit(h->device, iface);
+    else if (intact && m->handshakePending)
+        log.push_back({Record::Kind::Handshake, h->device, iface});
 
     Record r{Record::Kind::FeatureIn, h->device, iface};
     r.frame = reply;
@@ -396,7 +504,7 @@ int Bus::getFeature(hid_device_ *h, std::uint8_t *data, std::size_t length)
 
     if (m->config.encode)
         encipherBlock(reply.data(), m->code6().data());
-    const std::size_t n = m->faults.shortReports ? 5 : 9;
+    const std::size_t n = isShort ? 5 : 9;
     data[0] = 0x00;
     std::copy(reply.begin(), reply.begin() + static_cast<long>(n - 1), data + 1);
     return static_cast<int>(n);
@@ -407,8 +515,13 @@ int Bus::write(hid_device_ *h, const std::uint8_t *data, std::size_t length)
     std::lock_guard<std::mutex> g(lock);
     int iface = -1;
     Mouse *m = live(h, iface);
-    if (!m || iface != kCommand || !data || !consumeReportBudget(*m) || m->faults.failWrite)
+    if (!m || iface != kCommand || !data)
+        return gone(h);
+    const bool armed = faulty(*m);
+    if (!consumeReportBudget(*m) || (armed && m->faults.failWrite)) {
+        hit(h->device, iface);
         return -1;
+    }
     log.push_back({Record::Kind::Output, h->device, iface, Bytes(data, data + length)});
     if (length != static_cast<std::size_t>(m->config.reportLength) + 1 || data[0] != 0x00)
         return -1;
@@ -431,13 +544,19 @@ int Bus::read(hid_device_ *h, std::uint8_t *data, std::size_t length, int timeou
     int iface = -1;
     Mouse *m = live(h, iface);
     if (!m || !data)
-        return -1;
+        return gone(h);
 
     if (iface == kCommand) {
-        if (!consumeReportBudget(*m) || m->faults.failRead)
+        const bool armed = faulty(*m);
+        if (!consumeReportBudget(*m) || (armed && m->faults.failRead)) {
+            hit(h->device, iface);
             return -1;
-        if (m->faults.stall || m->commandInput.empty()) {
-            log.push_back({Record::Kind::Timeout, h->device, iface});
+        }
+        if ((armed && m->faults.stall) || m->commandInput.empty()) {
+            Record t{Record::Kind::Timeout, h->device, iface};
+            t.ms = timeoutMs;
+            log.push_back(t);
+            hit(h->device, iface);
             if (realTime && timeoutMs > 0) {
                 g.unlock();
                 std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
@@ -447,14 +566,19 @@ int Bus::read(hid_device_ *h, std::uint8_t *data, std::size_t length, int timeou
         Bytes report = m->commandInput.front();
         m->commandInput.pop_front();
         std::size_t n = std::min(length, report.size());
-        if (m->faults.shortReports)
+        if (armed && m->faults.shortReports) {
             n /= 2;
+            hit(h->device, iface);
+        }
         std::copy(report.begin(), report.begin() + static_cast<long>(n), data);
         log.push_back({Record::Kind::Input, h->device, iface, Bytes(data, data + n)});
         return static_cast<int>(n);
     }
 
     if (iface == kEvent) {
+        Record r{Record::Kind::EventRead, h->device, iface};
+        r.ms = timeoutMs;
+        log.push_back(r);
         const auto hasEvent = [&] {
             int unused = -1;
             return !live(h, unused) || !m->events.empty();

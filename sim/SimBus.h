@@ -2,6 +2,7 @@
 
 #include "Firmware.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -30,8 +31,11 @@ struct MouseConfig
 };
 
 // Ways to make the mouse misbehave. Counters count down per operation.
+// Nothing misbehaves before `onset` operations on the command interface (opens
+// and reports) have passed, so a fault can strike at any moment of a command.
 struct Faults
 {
+    int onset = 0;
     bool silent = false;         // feature reads fail: no answer
     bool wrongHandshake = false; // the challenge comes back altered
     bool garbage = false;        // reply frames are random bytes
@@ -60,6 +64,11 @@ struct Record
         Timeout,
         Pause, // ms = a protocol pause of the program
         Unplug,
+        Fault,     // an operation the mouse made fail or fall short
+        Handshake, // the challenge was answered intact
+        Exit,      // hid_exit; ms = handles still open
+        AfterExit, // a hidapi call after hid_exit
+        EventRead, // a read of the event interface; ms = its time-out
     };
     Kind kind;
     int device = -1;
@@ -108,6 +117,26 @@ public:
     int openHandles() const;
     static std::string hex(const std::uint8_t *b, std::size_t n);
     int deviceCount() const;
+    // Operations the mouse made fail, fall short or stall (a fault's hits,
+    // and every report tried while unplugged).
+    int faultHits() const;
+    // Whether a handshake was answered intact since the last clearRecords().
+    bool handshakeAnswered() const;
+
+    // hid_exit and what comes after it.
+    void noteExit();
+    void noteCall();
+
+    // hidapi's hid_init, hid_enumerate and hid_open_path share process-wide
+    // state; with the probe on, every such call that starts while another
+    // one runs is counted (each call lingers a little to widen the window).
+    void probeGlobalState(bool on);
+    struct GlobalCall
+    {
+        GlobalCall();
+        ~GlobalCall();
+    };
+    int globalStateOverlaps() const;
 
     // Real time: reads wait for their time-out. Virtual time (tests): an empty
     // read times out at once.
@@ -129,7 +158,12 @@ private:
     ~Bus();
 
     Mouse *live(hid_device_ *handle, int &iface);
+    // Counts the operation; false when it must fail because the mouse was
+    // unplugged (now or before).
     bool consumeReportBudget(Mouse &m);
+    bool faulty(const Mouse &m) const;
+    int gone(hid_device_ *handle);
+    void hit(int device, int iface);
     void record(Record r);
 
     mutable std::mutex lock;
@@ -138,6 +172,10 @@ private:
     std::set<hid_device_ *> handles;
     std::vector<Record> log;
     bool realTime = true;
+    bool exited = false;
+    std::atomic<bool> probing{false};
+    std::atomic<int> globalCallers{0};
+    std::atomic<int> overlaps{0};
 };
 
 } // namespace sim

@@ -44,9 +44,36 @@ void onSignal(int signal)
     }
 }
 
-MouseConfig parseDevice(const std::string &text)
+struct Device
 {
-    MouseConfig c;
+    MouseConfig config;
+    Faults faults;
+};
+
+void setFault(Faults &f, const std::string &name)
+{
+    if (name == "silent")
+        f.silent = true;
+    else if (name == "wrong")
+        f.wrongHandshake = true;
+    else if (name == "garbage")
+        f.garbage = true;
+    else if (name == "featureout")
+        f.failFeatureOut = true;
+    else if (name == "write")
+        f.failWrite = true;
+    else if (name == "read")
+        f.failRead = true;
+    else if (name == "short")
+        f.shortReports = true;
+    else if (name == "stall")
+        f.stall = true;
+}
+
+Device parseDevice(const std::string &text)
+{
+    Device d;
+    MouseConfig &c = d.config;
     std::stringstream in(text);
     std::string item;
     bool first = true;
@@ -73,9 +100,16 @@ MouseConfig parseDevice(const std::string &text)
         else if (key == "code") {
             c.code = value;
             c.encode = true;
-        }
+        } else if (key == "fault")
+            setFault(d.faults, value);
+        else if (key == "onset")
+            d.faults.onset = std::atoi(value.c_str());
+        else if (key == "unplug")
+            d.faults.unplugAfter = std::atoi(value.c_str());
+        else if (key == "failopens")
+            d.faults.failOpens = std::atoi(value.c_str());
     }
-    return c;
+    return d;
 }
 
 bool flagged(const std::string &text, const std::string &flag)
@@ -151,7 +185,9 @@ void ensureConfigured()
             while (std::getline(in, one, ';')) {
                 if (one.empty())
                     continue;
-                const int device = Bus::instance().plug(parseDevice(one));
+                const Device d = parseDevice(one);
+                const int device = Bus::instance().plug(d.config);
+                Bus::instance().faults(device) = d.faults;
                 Bus::instance().faults(device).denyAccess = flagged(one, "denied");
             }
         }

@@ -3,8 +3,11 @@
 // Set-up of the preloaded virtual mouse from the environment:
 //   TALON_SIM  devices to plug, ";"-separated, each "family[,key=value...]"
 //              with family 553 or 560 and keys vid, pid, report, code
-//              (code=XXXXXX turns the cipher on) and the flag "denied" (every
-//              open fails with EACCES, as a node the user may not open).
+//              (code=XXXXXX turns the cipher on), the flag "denied" (every
+//              open fails with EACCES, as a node the user may not open), and
+//              faults: fault=silent|wrong|garbage|featureout|write|read|short|
+//              stall (repeatable), failopens=N, unplug=N (before the (N+1)-th
+//              report), onset=N (operations before any fault strikes).
 //              Default: "553". "none": empty bus.
 // TALON_SIM_TRACE=FILE writes the traffic the mouse saw to FILE at exit.
 // TALON_SIM_JOURNAL=FILE appends the same lines to FILE while the program

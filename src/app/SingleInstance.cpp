@@ -32,23 +32,34 @@ QString lockDirectory()
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &id, QObject *parent)
+SingleInstance::SingleInstance(const QString &id, QObject *parent, const QString &lockFolder)
     : QObject(parent), name(id.isEmpty() ? defaultId() : id)
 {
     // The lock decides who is first, even when two start at once; a lock left
     // by a crashed instance is taken over.
-    lock = std::make_unique<QLockFile>(lockDirectory() + QLatin1Char('/') + name +
-                                       QStringLiteral(".lock"));
+    lockPath = (lockFolder.isEmpty() ? lockDirectory() : lockFolder) + QLatin1Char('/') + name +
+               QStringLiteral(".lock");
+    lock = std::make_unique<QLockFile>(lockPath);
     lock->setStaleLockTime(0);
     primary = lock->tryLock(0);
-    if (!primary)
+    if (!primary) {
+        lockError = lock->error();
         return;
+    }
 
     QLocalServer::removeServer(name); // a socket file left by a crash
     server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     server->listen(name);
     connect(server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+}
+
+QString SingleInstance::lockFailure() const
+{
+    const char *reason = lockError == QLockFile::PermissionError   ? "permission denied"
+                         : lockError == QLockFile::LockFailedError ? "held by another instance"
+                                                                   : "cannot be created";
+    return lockPath + QStringLiteral(": ") + QLatin1String(reason);
 }
 
 SingleInstance::~SingleInstance()

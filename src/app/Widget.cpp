@@ -147,10 +147,17 @@ void Widget::showNotice(const QString &title, const QString &text,
 {
     qCDebug(lcApp).noquote() << "notice:" << title << "|" << text;
     trayIcon->showMessage(title, text, icon, kNoticeMs);
+    if (noticeObserver)
+        noticeObserver(title, text, icon, kNoticeMs);
 }
 
 void Widget::checkDevice()
 {
+    // A running listener watches the connected mouse; waiting for its loop
+    // here would block for ever. A check armed while the listener was being
+    // started has nothing to find.
+    if (link.isListening)
+        return;
     // A loop that has just ended must be gone before its table is replaced.
     link.waitForListener();
 
@@ -209,6 +216,10 @@ void Widget::connectDevice()
     deviceConnected = true;
     showNotice(QStringLiteral("Info"), QStringLiteral("Detect Device"));
     link.startListener(unsigned(link.deviceIndex));
+    // Writing the keyboard option processes GUI events before the listener
+    // runs; a device change seen then must not re-run the check.
+    if (link.isListening)
+        timer.stop();
     if (view()->icType == QLatin1String("560")) {
         const unsigned reads = view()->isGun ? BoardProfiles::kCount : 2;
         for (unsigned p = 0; p < reads; ++p)

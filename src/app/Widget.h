@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
 class Ui_Controler;
 class myQQuickView;
@@ -45,10 +46,15 @@ public:
     // A tray balloon; also written to the "talon.app" log for diagnostics.
     void showNotice(const QString &title, const QString &text,
                     QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
+    // Told of every balloon as the tray icon gets it (tests look at it).
+    using NoticeObserver = std::function<void(const QString &title, const QString &text,
+                                              QSystemTrayIcon::MessageIcon icon, int ms)>;
+    void observeNotices(NoticeObserver observer) { noticeObserver = std::move(observer); }
 
     // Where no system tray exists, the window is the only way in: it stays
     // shown, and closing it quits.
     static bool trayAvailable();
+
 
     // From the listener's thread.
     void dpiStageSwitched(int stage) override;
@@ -86,4 +92,5 @@ private:
     DeviceChangeMonitor *monitor = nullptr;
     Problem problem = Problem::None;
     bool noMouseNoticeShown = false;
+    NoticeObserver noticeObserver;
 };

@@ -1,8 +1,10 @@
 #include "Cli.h"
 
+#include "CommandLine.h"
 #include "Connection.h"
 #include "DeviceCommands.h"
 #include "ProbeCommand.h"
+#include "device/DeviceTable.h"
 #include "store/ProfileStore.h"
 #include "store/UserData.h"
 
@@ -14,57 +16,63 @@ namespace ctl {
 
 namespace {
 
+const char kOptions[] =
+    "Options:\n"
+    "  --config FILE   Application configuration: device table, model flags,\n"
+    "                  sensor (default: modules/setting/apConfig.bin beside the\n"
+    "                  executable). Profiles, macros and gun entries are read\n"
+    "                  from the data tree around it.\n"
+    "  --device N      Use row N of the device table (as probe numbers them)\n"
+    "                  instead of the first row that answers.\n"
+    "  --profile P     Profile 1 to 10 of the data tree, or a profile file\n"
+    "                  (.pf); default: the configuration's current profile.\n"
+    "  --sensor S      Sensor model for dpi (default: mouse/sensorType).\n"
+    "  --stages N      Enabled DPI stages (default: the profile's).\n"
+    "  --type T        Colour type for colors (default: 0 on multi-colour mice,\n"
+    "                  1 otherwise).\n"
+    "  --slot N        Macro slot for macro, 0 to 11.\n"
+    "  --language L    Key names of language L for macro (default: common/language).\n"
+    "  --json          Machine-readable output (probe, status, current-dpi,\n"
+    "                  read-profile).\n"
+    "  --help          This text; after a command, that command's help.\n"
+    "  --version       Print the version.\n";
+
+const char kExitStatus[] = "Exit status:\n"
+                           "  0  success: every command reached the mouse and was taken\n"
+                           "  1  no configured device answered\n"
+                           "  2  bad arguments, or a file or stored value that cannot be used\n"
+                           "     (nothing was sent)\n"
+                           "  3  the mouse did not take a command (unplugged, no answer, a failed\n"
+                           "     or short report); standard error names the command\n";
+
 QString usage()
 {
-    QString text = QStringLiteral(
-        "Usage: talonctl COMMAND [ARGUMENTS] [--config FILE]\n"
-        "\n"
-        "Drives the mouse from the command line, on the same device link and the\n"
-        "same feature code as the configuration utility. Every command but probe\n"
-        "first connects as the utility does: handshake, keyboard option, and on the\n"
-        "560 family the on-device profiles.\n"
-        "\n"
-        "Commands:\n"
-        "  probe\n"
-        "      Read the device table, look for each configured device and run the\n"
-        "      handshake; print which entry answers (family, interface paths,\n"
-        "      cipher on or off).\n"
-        "      Example: talonctl probe --config ./modules/setting/apConfig.bin\n");
+    QString text =
+        QStringLiteral("Usage: talonctl COMMAND [ARGUMENTS] [OPTIONS]\n"
+                       "\n"
+                       "Drives the mouse from the command line, on the same device link and the\n"
+                       "same feature code as the configuration utility. Every command that talks\n"
+                       "to the mouse first connects as the utility does: handshake, keyboard\n"
+                       "option (not for commands that only read), and on the 560 family the\n"
+                       "on-device profiles. Every value is checked before anything is sent.\n"
+                       "\n"
+                       "Commands:\n");
     for (const CommandInfo &c : deviceCommands()) {
         text += QStringLiteral("  %1\n      %2\n      Example: %3\n")
                     .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.help),
                          QString::fromLatin1(c.example));
     }
-    text += QStringLiteral(
-        "  help\n"
-        "      Print this text.\n"
-        "\n"
-        "Options:\n"
-        "  --config FILE   Application configuration: device table, model flags,\n"
-        "                  sensor (default: modules/setting/apConfig.bin beside the\n"
-        "                  executable). Profiles, macros and gun entries are read\n"
-        "                  from the data tree around it.\n"
-        "  --profile P     Profile 1 to 10 of the data tree, or a profile file\n"
-        "                  (.pf); default: the configuration's current profile.\n"
-        "  --sensor S      Sensor model for dpi (default: mouse/sensorType).\n"
-        "  --stages N      Enabled DPI stages (default: the profile's).\n"
-        "  --type T        Colour type for colors (default: 0 on multi-colour mice,\n"
-        "                  1 otherwise).\n"
-        "  --slot N        Macro slot for macro, 0 to 11.\n"
-        "  --language L    Key names of language L for macro (default: common/language).\n"
-        "\n"
-        "Values: numbers separated by commas or spaces.\n"
-        "Exit status: 0 success, 1 no device answered, 2 bad arguments or\n"
-        "configuration.\n");
+    text += QStringLiteral("  help [COMMAND]\n      Print this text, or a command's help.\n\n");
+    text += QLatin1String(kOptions) + QLatin1Char('\n') + QLatin1String(kExitStatus) +
+            QStringLiteral("\nValues: numbers separated by commas or spaces.\n");
     return text;
 }
 
-const CommandInfo *findCommand(const QString &name)
+QString commandHelp(const CommandInfo &c)
 {
-    for (const CommandInfo &c : deviceCommands())
-        if (name == QLatin1String(c.name))
-            return &c;
-    return nullptr;
+    return QStringLiteral("Usage: talonctl %1\n\n%2\n\nExample: %3\n\n%4\n%5")
+        .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.help),
+             QString::fromLatin1(c.example), QLatin1String(kOptions), QLatin1String(kExitStatus));
 }
 
 bool takeInt(const QString &text, int &out)
@@ -72,6 +80,21 @@ bool takeInt(const QString &text, int &out)
     bool ok = false;
     out = text.toInt(&ok);
     return ok;
+}
+
+// One line, with where to read more.
+int usageError(QTextStream &err, const QString &command, const QString &what)
+{
+    err << "talonctl: " << what << " (see talonctl " << (command.isEmpty() ? "" : command + " ")
+        << "--help)\n";
+    return kBadInput;
+}
+
+int refused(QTextStream &err, const QString &command, const Hid_Thread &link)
+{
+    err << "talonctl: " << command << ": the mouse did not take "
+        << link.exchangeRecord().firstFailure << "\n";
+    return kRefused;
 }
 
 } // namespace
@@ -90,92 +113,40 @@ QString defaultConfigPath()
     return shipped + config;
 }
 
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
+        const std::function<void(const Hid_Thread &)> &atEnd)
 {
-    QString command;
-    QStringList positional;
-    QString config;
-    bool configGiven = false;
-    Options options;
+    const Parsed parsed = parseCommandLine(arguments);
+    const Invocation &inv = parsed.invocation;
+    if (!parsed.error.isEmpty())
+        return usageError(err, findCommand(inv.command) ? inv.command : QString(), parsed.error);
+    if (inv.kind == Invocation::Kind::Version) {
+        out << "talonctl " << TALON_VERSION << "\n";
+        return kOk;
+    }
+    if (inv.kind == Invocation::Kind::Help) {
+        const CommandInfo *info = findCommand(inv.command);
+        out << (info ? commandHelp(*info) : usage());
+        return kOk;
+    }
 
-    // Options with a value: "--name value" or "--name=value".
-    const QStringList valued = {"--config", "--profile", "--sensor",  "--stages",
-                                "--type",   "--slot",    "--language"};
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString a = arguments[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h") ||
-            (command.isEmpty() && a == QLatin1String("help"))) {
-            out << usage();
-            return kOk;
-        }
-        const QString name = a.section(QLatin1Char('='), 0, 0);
-        if (valued.contains(name)) {
-            QString value;
-            if (a.contains(QLatin1Char('='))) {
-                value = a.section(QLatin1Char('='), 1);
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                err << "talonctl: " << name << " needs a value\n";
-                return kBadInput;
-            }
-            if (value.isEmpty()) {
-                err << "talonctl: " << name << " needs a value\n";
-                return kBadInput;
-            }
-            bool ok = true;
-            if (name == QLatin1String("--config")) {
-                config = value;
-                configGiven = true;
-            } else if (name == QLatin1String("--profile"))
-                options.profile = value;
-            else if (name == QLatin1String("--sensor"))
-                options.sensor = value;
-            else if (name == QLatin1String("--language"))
-                options.language = value;
-            else if (name == QLatin1String("--stages"))
-                ok = takeInt(value, options.stages);
-            else if (name == QLatin1String("--type"))
-                ok = takeInt(value, options.type) && options.type >= 0 && options.type <= 255;
-            else if (name == QLatin1String("--slot"))
-                ok = takeInt(value, options.slot);
-            if (!ok) {
-                err << "talonctl: " << name << " needs a number\n";
-                return kBadInput;
-            }
-        } else if (a.startsWith(QLatin1String("--")) ||
-                   (a.startsWith(QLatin1Char('-')) && a.size() > 1 && !a.at(1).isDigit())) {
-            err << "talonctl: unknown option " << a << "\n" << usage();
-            return kBadInput;
-        } else if (command.isEmpty()) {
-            command = a;
-        } else {
-            positional << a;
-        }
-    }
-    if (!configGiven)
-        config = defaultConfigPath();
-
-    if (command.isEmpty()) {
-        err << "talonctl: no command given\n" << usage();
-        return kBadInput;
-    }
-    if (command == QLatin1String("probe")) {
-        if (!positional.isEmpty()) {
-            err << "talonctl: unexpected argument " << positional.first() << "\n";
-            return kBadInput;
-        }
-        return probe(config, out, err);
-    }
-    const CommandInfo *info = findCommand(command);
-    if (!info) {
-        err << "talonctl: unknown command " << command << "\n" << usage();
-        return kBadInput;
-    }
+    const QString config = inv.config.isEmpty() ? defaultConfigPath() : inv.config;
     if (!QFileInfo(config).isFile()) {
         err << "talonctl: configuration file not found: " << config << "\n";
         return kBadInput;
     }
+    const Options &options = inv.options;
+    if (options.device >= 0) {
+        const int rows = int(deviceTable::read(config).size());
+        if (options.device >= rows) {
+            err << "talonctl: --device " << options.device << ": " << config << " has " << rows
+                << " device rows\n";
+            return kBadInput;
+        }
+    }
+    const CommandInfo *info = findCommand(inv.command);
+    if (!info->prepare)
+        return probe(config, options.device, options.json, out, err);
 
     // --profile: a number picks a profile of the data tree, anything else is
     // a profile file of its own.
@@ -183,10 +154,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QString profileFile;
     if (!options.profile.isEmpty()) {
         if (takeInt(options.profile, profileNumber)) {
-            if (profileNumber < 1 || profileNumber > ProfileStore::kProfileCount) {
-                err << "talonctl: --profile takes 1 to 10 or a file\n";
-                return kBadInput;
-            }
+            if (profileNumber < 1 || profileNumber > ProfileStore::kProfileCount)
+                return usageError(err, inv.command,
+                                  QStringLiteral("--profile takes 1 to 10 or a file"));
         } else if (QFileInfo(options.profile).isFile()) {
             profileFile = options.profile;
         } else {
@@ -196,14 +166,44 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     Connection connection(config, profileFile);
+    struct AtEnd
+    {
+        const std::function<void(const Hid_Thread &)> &call;
+        const Hid_Thread &link;
+        ~AtEnd()
+        {
+            if (call)
+                call(link);
+        }
+    } atEndOfCommand{atEnd, connection.link()};
     if (profileNumber > 0)
-        connection.profiles().currentProfile = profileNumber - 1;
-    if (!connection.connect(out)) {
-        if (!connection.accessProblem().isEmpty())
-            err << "talonctl: " << connection.accessProblem() << "\n";
-        return kNoDevice;
+        connection.useProfile(profileNumber - 1);
+    Plan plan;
+    info->prepare(connection, inv.arguments, options, plan);
+    if (!plan.error.isEmpty()) {
+        err << "talonctl: " << inv.command << ": " << plan.error << "\n";
+        return kBadInput;
     }
-    return info->run(connection, positional, options, out, err);
+
+    if (plan.access != Access::None) {
+        connection.selectRow(options.device);
+        connection.setReadOnly(plan.access == Access::Reads);
+        if (!connection.connect(err)) {
+            if (!connection.accessProblem().isEmpty())
+                err << "talonctl: " << connection.accessProblem() << "\n";
+            return kNoDevice;
+        }
+        if (connection.link().exchangeRecord().failures > 0)
+            return refused(err, inv.command, connection.link());
+    }
+    for (const auto &step : plan.steps) {
+        step();
+        if (connection.link().exchangeRecord().failures > 0)
+            return refused(err, inv.command, connection.link());
+    }
+    if (plan.report)
+        plan.report(out, options.json);
+    return kOk;
 }
 
 } // namespace ctl

@@ -2,16 +2,26 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
+
+class Hid_Thread;
 
 // talonctl: drives the mouse from the command line on the same device link as
-// the program. Exit status 0 on success, 1 when no device answers, 2 on bad
-// arguments or an unreadable configuration.
+// the program.
 namespace ctl {
 
-enum ExitCode { kOk = 0, kNoDevice = 1, kBadInput = 2 };
+enum ExitCode {
+    kOk = 0,
+    kNoDevice = 1, // no configured device answered
+    kBadInput = 2, // bad arguments, or a file or value that cannot be used
+    kRefused = 3,  // the mouse did not take a command
+};
 
-// arguments without the program name
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// arguments without the program name. atEnd, when given, sees the device
+// link as the command leaves it, whatever the outcome (tests check that the
+// link is left idle).
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
+        const std::function<void(const Hid_Thread &)> &atEnd = {});
 
 // The configuration used when --config is not given: the shipped one beside
 // the executable.

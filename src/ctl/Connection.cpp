@@ -20,8 +20,9 @@ QString modulesRootOf(const QString &configPath)
 } // namespace
 
 Connection::Connection(const QString &configPath, const QString &profileFile)
-    : root(modulesRootOf(configPath)), configFile(configPath), appConfig(root),
-      profileStore(profileRoot(profileFile)), gunStore(profileStore, root), boardProfiles(hid)
+    : root(modulesRootOf(configPath)), configFile(configPath), ownProfile(profileFile),
+      appConfig(root, configPath), profileStore(profileRoot(profileFile)),
+      gunStore(profileStore, root), boardProfiles(hid)
 {
     const ModelFlags model = readModelFlags(appConfig);
     hid.setModel(model.icType, model.isGun);
@@ -44,6 +45,29 @@ QString Connection::profileRoot(const QString &profileFile)
     return scratch.path();
 }
 
+QString Connection::profileFileName() const
+{
+    return ownProfile.isEmpty() ? profileStore.profilePath(profileStore.currentProfile)
+                                : ownProfile;
+}
+
+QString Connection::profileError() const
+{
+    if (!ownProfile.isEmpty() || profileChosen)
+        return QString();
+    const QVariant number = appConfig.getGlobalData(QStringLiteral("mouse/profileNo"));
+    bool ok = !number.isValid();
+    if (number.isValid()) {
+        const int n = number.toString().trimmed().toInt(&ok);
+        ok = ok && profileStore.isValidProfile(n);
+    }
+    if (ok)
+        return QString();
+    return QStringLiteral("%1: mouse/profileNo is \"%2\", not 0 to %3 (give --profile)")
+        .arg(configFile, number.toString())
+        .arg(ProfileStore::kProfileCount - 1);
+}
+
 bool Connection::connect(QTextStream &out)
 {
     hid.deviceList = deviceTable::read(configFile);
@@ -51,12 +75,18 @@ bool Connection::connect(QTextStream &out)
         deviceTable::locateInterfaces(e);
     const QList<DeviceEntry> found = hid.deviceList; // a failed open clears a path
     for (int i = 0; i < hid.deviceList.size(); ++i) {
-        if (hid.deviceList[i].commandPath.isEmpty() || !hid.chkDeviceIsEnCode(i))
+        if ((wantedRow >= 0 && i != wantedRow) || hid.deviceList[i].commandPath.isEmpty() ||
+            !hid.chkDeviceIsEnCode(i))
             continue;
-        hid.enableStageReports();
+        row = i;
+        hid.resetExchangeRecord();
+        if (!readOnly)
+            hid.enableStageReports();
         if (hid.is560()) {
+            // A mouse that failed one read is not asked again: each stalled
+            // read costs its whole time-out.
             const unsigned reads = hid.gun() ? BoardProfiles::kCount : 2;
-            for (unsigned p = 0; p < reads; ++p)
+            for (unsigned p = 0; p < reads && hid.exchangeRecord().failures == 0; ++p)
                 boardProfiles.mouseReadProfile(p);
         }
         return true;
@@ -66,7 +96,7 @@ bool Connection::connect(QTextStream &out)
         deniedHelp = deviceAccess::permissionHelp(refused);
         return false;
     }
-    out << "no device answered\n";
+    out << "talonctl: no device answered\n";
     return false;
 }
 

@@ -26,13 +26,34 @@ public:
     // it is read from a private copy, never written.
     explicit Connection(const QString &configPath, const QString &profileFile = QString());
 
-    // False (with a message) when no configured device answers.
+    // Profile 0 .. 9 of the data tree instead of the configuration's.
+    void useProfile(int number)
+    {
+        profileStore.currentProfile = number;
+        profileChosen = true;
+    }
+    // Only this row of the device table is tried (-1: every row, the first
+    // that answers wins).
+    void selectRow(int row) { wantedRow = row; }
+    // Reading commands leave the keyboard option as it is.
+    void setReadOnly(bool on) { readOnly = on; }
+
+    // False (with a message) when no configured device answers. The link's
+    // exchange record then starts afresh with what the connection sent after
+    // the handshake.
     bool connect(QTextStream &out);
+    int connectedRow() const { return row; }
     // After a failed connect: what to tell the user when the mouse is there
     // but may not be opened; empty otherwise.
     QString accessProblem() const { return deniedHelp; }
 
     QString modulesRoot() const { return root; }
+    QString configFileName() const { return configFile; }
+    // The file the profile values come from: the one given with --profile,
+    // or the data tree's current profile.
+    QString profileFileName() const;
+    // Why the configuration names no usable current profile; empty when it does.
+    QString profileError() const;
     AppConfigStore &config() { return appConfig; }
     ProfileStore &profiles() { return profileStore; }
     GunDataStore &guns() { return gunStore; }
@@ -52,6 +73,11 @@ private:
     QString deniedHelp;
     QString root;
     QString configFile;
+    QString ownProfile;
+    int wantedRow = -1;
+    int row = -1;
+    bool readOnly = false;
+    bool profileChosen = false;
     Hid_Thread hid;
     AppConfigStore appConfig;
     ProfileStore profileStore;

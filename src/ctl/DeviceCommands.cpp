@@ -1,15 +1,23 @@
 #include "DeviceCommands.h"
 
-#include "Cli.h"
 #include "Connection.h"
 #include "features/KeyNameTable.h"
 #include "features/MacroEncoder.h"
 #include "store/LanguageStore.h"
 #include "store/MacroLibrary.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <memory>
+
 namespace ctl {
 
 namespace {
+
+constexpr int kButtons = 16;
+constexpr int kHz[] = {125, 250, 500, 1000};
+constexpr unsigned char kInterval[] = {8, 4, 2, 1};
 
 // Comma- or space-separated integers; false when one does not parse.
 bool parseInts(const QStringList &args, QVariantList &out)
@@ -26,166 +34,388 @@ bool parseInts(const QStringList &args, QVariantList &out)
     return true;
 }
 
-int badArgs(QTextStream &err, const QString &what)
+QString outOfRange(const QVariantList &v, int lo, int hi)
 {
-    err << "talonctl: " << what << "\n";
-    return kBadInput;
+    for (const QVariant &x : v)
+        if (x.toInt() < lo || x.toInt() > hi)
+            return QStringLiteral("%1 is not %2 to %3").arg(x.toInt()).arg(lo).arg(hi);
+    return QString();
 }
 
-QVariantList profileList(Connection &s, const char *key)
+int rateIndex(int hz)
 {
-    return s.profiles().getDataList(QString::fromLatin1(key), false);
+    for (int i = 0; i < 4; ++i)
+        if (kHz[i] == hz)
+            return i;
+    return -1;
 }
 
-int sendKeys(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-             QTextStream &err)
+void printJson(QTextStream &out, const QJsonObject &o)
 {
-    if (!args.isEmpty())
-        return badArgs(err, QStringLiteral("keys takes no arguments"));
-    QVariantList codes;
-    for (int k = 0; k < 16; ++k) {
-        const QVariantList row = s.buttons().mouseGetKeydefine(k, false);
-        for (int i = 0; i < 4; ++i)
-            codes << (i < row.size() ? row[i].toInt() : 0);
+    out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+// A list of integers stored in the profile, each lo .. hi, count within
+// bounds. The error names the profile file and the key.
+bool profileInts(Connection &c, const char *key, int minCount, int maxCount, int lo, int hi,
+                 QVariantList &out, QString &error)
+{
+    const QString k = QString::fromLatin1(key);
+    const QString where = c.profileFileName() + QStringLiteral(": ") + k;
+    if (!c.profiles().getData(k, false).isValid()) {
+        error = where + QStringLiteral(" is missing");
+        return false;
     }
-    s.buttons().sendKeyCodes(codes, s.gunPeriods());
-    out << "key matrix sent\n";
-    return kOk;
+    const QVariantList raw = c.profiles().getDataList(k, false);
+    if (raw.size() < minCount || raw.size() > maxCount) {
+        error =
+            minCount == maxCount
+                ? where + QStringLiteral(" holds %1 values, not %2").arg(raw.size()).arg(minCount)
+                : where + QStringLiteral(" holds %1 values, not %2 to %3")
+                              .arg(raw.size())
+                              .arg(minCount)
+                              .arg(maxCount);
+        return false;
+    }
+    out.clear();
+    for (const QVariant &v : raw) {
+        bool ok = false;
+        const int n = v.toString().trimmed().toInt(&ok);
+        if (!ok || n < lo || n > hi) {
+            error = where + QStringLiteral(" holds \"%1\", not a number from %2 to %3")
+                                .arg(v.toString())
+                                .arg(lo)
+                                .arg(hi);
+            return false;
+        }
+        out << n;
+    }
+    return true;
 }
 
-int sendDpi(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
-            QTextStream &err)
+// One integer stored in the profile, lo .. hi.
+bool profileInt(Connection &c, const char *key, int lo, int hi, int &out, QString &error)
+{
+    const QString k = QString::fromLatin1(key);
+    const QVariant v = c.profiles().getData(k, false);
+    bool ok = false;
+    out = v.toString().trimmed().toInt(&ok);
+    if (v.isValid() && ok && out >= lo && out <= hi)
+        return true;
+    error = c.profileFileName() + QStringLiteral(": ") + k +
+            (v.isValid() ? QStringLiteral(" holds \"%1\", not a number from %2 to %3")
+                               .arg(v.toString())
+                               .arg(lo)
+                               .arg(hi)
+                         : QStringLiteral(" is missing"));
+    return false;
+}
+
+// The commands that send what the profile holds first need a profile.
+bool needProfile(Connection &c, Plan &plan)
+{
+    plan.error = c.profileError();
+    return plan.error.isEmpty();
+}
+
+// keys ------------------------------------------------------------------
+
+QString checkNothing(const QStringList &args, const Options &)
+{
+    return args.isEmpty() ? QString() : QStringLiteral("unexpected argument ") + args.first();
+}
+
+bool prepareKeys(Connection &c, Plan &plan)
+{
+    if (!needProfile(c, plan))
+        return false;
+    QVariantList codes;
+    for (int k = 0; k < kButtons; ++k) {
+        QVariantList row;
+        const QByteArray key = "mouseKeyMatrix/" + QByteArray::number(k);
+        if (!profileInts(c, key.constData(), 4, 4, 0, 255, row, plan.error))
+            return false;
+        codes << row;
+    }
+    plan.steps << [&c, codes] { c.buttons().sendKeyCodes(codes, c.gunPeriods()); };
+    return true;
+}
+
+void keys(Connection &c, const QStringList &, const Options &, Plan &plan)
+{
+    if (prepareKeys(c, plan))
+        plan.report = [](QTextStream &out, bool) { out << "key matrix sent\n"; };
+}
+
+// dpi -------------------------------------------------------------------
+
+QString checkDpi(const QStringList &args, const Options &o)
 {
     QVariantList values;
     if (!parseInts(args, values))
-        return badArgs(err, QStringLiteral("dpi values must be numbers"));
-    if (values.isEmpty())
-        values = profileList(s, "mouse/dpiValueArray");
+        return QStringLiteral("dpi values must be numbers");
     if (values.size() > 8)
-        return badArgs(err, QStringLiteral("dpi takes at most eight values"));
-    int stages = o.stages;
-    if (stages < 0) {
-        const QVariant stored =
-            s.profiles().getData(QStringLiteral("mouse/currentDpiCount"), false);
-        stages = stored.isValid() ? stored.toInt() : int(values.size());
-    }
-    if (stages < 1 || stages > 8)
-        return badArgs(err, QStringLiteral("--stages takes 1 to 8"));
-    const QString sensor =
-        o.sensor.isEmpty() ? s.config().getGlobalData(QStringLiteral("mouse/sensorType")).toString()
-                           : o.sensor;
-    s.settings().mouseSetDpi(stages, sensor, values);
-    out << "dpi table sent: " << stages << " stages, sensor " << sensor << "\n";
-    return kOk;
+        return QStringLiteral("dpi takes at most eight values");
+    if (const QString e = outOfRange(values, 1, 65535); !e.isEmpty())
+        return QStringLiteral("dpi value ") + e;
+    if (o.stages != -1 && (o.stages < 1 || o.stages > 8))
+        return QStringLiteral("--stages takes 1 to 8");
+    if (o.stages > 0 && !values.isEmpty() && o.stages > values.size())
+        return QStringLiteral("--stages %1 needs as many values").arg(o.stages);
+    return QString();
 }
 
-int currentDpi(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-               QTextStream &err)
+bool prepareDpi(Connection &c, const QStringList &args, const Options &o, Plan &plan,
+                QString &summary)
 {
-    if (args.isEmpty()) {
-        out << "current stage: " << s.settings().mouseGetCurrentDPI().toInt() << "\n";
-        return kOk;
+    QVariantList values;
+    parseInts(args, values);
+    const bool fromProfile = values.isEmpty();
+    if (fromProfile || o.stages < 0) {
+        if (!needProfile(c, plan))
+            return false;
     }
+    if (fromProfile && !profileInts(c, "mouse/dpiValueArray", 1, 8, 1, 65535, values, plan.error))
+        return false;
+    int stages = o.stages;
+    if (stages < 0) {
+        if (c.profiles().getData(QStringLiteral("mouse/currentDpiCount"), false).isValid()) {
+            if (!profileInt(c, "mouse/currentDpiCount", 1, 8, stages, plan.error))
+                return false;
+        } else {
+            stages = int(values.size());
+        }
+    }
+    if (stages > values.size()) {
+        plan.error = QStringLiteral("%1 stages enabled but %2 DPI values given")
+                         .arg(stages)
+                         .arg(values.size());
+        return false;
+    }
+    const QString sensor =
+        o.sensor.isEmpty() ? c.config().getGlobalData(QStringLiteral("mouse/sensorType")).toString()
+                           : o.sensor;
+    plan.steps <<
+        [&c, stages, sensor, values] { c.settings().mouseSetDpi(stages, sensor, values); };
+    summary = QStringLiteral("dpi table sent: %1 stages, sensor %2\n").arg(stages).arg(sensor);
+    return true;
+}
+
+void dpi(Connection &c, const QStringList &args, const Options &o, Plan &plan)
+{
+    QString summary;
+    if (prepareDpi(c, args, o, plan, summary))
+        plan.report = [summary](QTextStream &out, bool) { out << summary; };
+}
+
+// current-dpi -----------------------------------------------------------
+
+QString checkCurrentDpi(const QStringList &args, const Options &)
+{
+    if (args.isEmpty())
+        return QString();
     bool ok = false;
     const int stage = args.value(0).toInt(&ok);
     if (!ok || args.size() > 1 || stage < 1 || stage > 8)
-        return badArgs(err, QStringLiteral("current-dpi takes a stage from 1 to 8"));
-    s.settings().mouseSetCurrentDPI(static_cast<unsigned char>(stage));
-    out << "current stage set: " << stage << "\n";
-    return kOk;
+        return QStringLiteral("current-dpi takes a stage from 1 to 8");
+    return QString();
 }
 
-int reportRate(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-               QTextStream &err)
+void currentDpi(Connection &c, const QStringList &args, const Options &, Plan &plan)
 {
-    static const int kHz[] = {125, 250, 500, 1000};
-    static const unsigned char kInterval[] = {8, 4, 2, 1};
-    int index = -1;
+    auto stage = std::make_shared<int>(args.value(0).toInt());
     if (args.isEmpty()) {
-        index =
-            qBound(0, s.profiles().getData(QStringLiteral("mouse/reportRate"), false).toInt(), 3);
+        plan.access = Access::Reads;
+        plan.steps << [&c, stage] { *stage = c.settings().mouseGetCurrentDPI().toInt(); };
     } else {
-        const int hz = args.value(0).toInt();
-        for (int i = 0; i < 4; ++i)
-            if (kHz[i] == hz)
-                index = i;
+        plan.steps <<
+            [&c, stage] { c.settings().mouseSetCurrentDPI(static_cast<unsigned char>(*stage)); };
     }
-    if (index < 0 || args.size() > 1)
-        return badArgs(err, QStringLiteral("rate takes 125, 250, 500 or 1000"));
-    s.settings().mouseSetReportRate(kInterval[index]);
-    out << "report rate sent: " << kHz[index] << " Hz\n";
-    return kOk;
+    const bool read = args.isEmpty();
+    plan.report = [stage, read](QTextStream &out, bool json) {
+        if (json)
+            printJson(out, {{QStringLiteral("stage"), *stage}, {QStringLiteral("set"), !read}});
+        else if (read)
+            out << "current stage: " << *stage << "\n";
+        else
+            out << "current stage set: " << *stage << "\n";
+    };
 }
 
-int sendLighting(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-                 QTextStream &err)
+// rate ------------------------------------------------------------------
+
+QString checkRate(const QStringList &args, const Options &)
+{
+    if (args.size() > 1 || (args.size() == 1 && rateIndex(args[0].toInt()) < 0))
+        return QStringLiteral("rate takes 125, 250, 500 or 1000");
+    return QString();
+}
+
+bool prepareRate(Connection &c, const QStringList &args, Plan &plan, int &index)
+{
+    if (args.isEmpty()) {
+        if (!needProfile(c, plan) || !profileInt(c, "mouse/reportRate", 0, 3, index, plan.error))
+            return false;
+    } else {
+        index = rateIndex(args[0].toInt());
+    }
+    return true;
+}
+
+void rate(Connection &c, const QStringList &args, const Options &, Plan &plan)
+{
+    int index = 0;
+    if (!prepareRate(c, args, plan, index))
+        return;
+    // A bare rate only tells what the profile holds: reading never writes.
+    if (args.isEmpty()) {
+        plan.access = Access::None;
+        const QString file = c.profileFileName();
+        plan.report = [index, file](QTextStream &out, bool) {
+            out << "report rate in " << file << ": " << kHz[index] << " Hz\n";
+        };
+        return;
+    }
+    plan.steps << [&c, index] { c.settings().mouseSetReportRate(kInterval[index]); };
+    plan.report = [index](QTextStream &out, bool) {
+        out << "report rate sent: " << kHz[index] << " Hz\n";
+    };
+}
+
+// lighting, colours -----------------------------------------------------
+
+QString checkLighting(const QStringList &args, const Options &)
 {
     QVariantList v;
     if (!parseInts(args, v))
-        return badArgs(err, QStringLiteral("lighting takes numbers"));
-    if (v.isEmpty())
-        v = profileList(s, "mouse/lightValue");
-    if (v.size() != 3 || v[1].toInt() < 0 || v[1].toInt() > 4 || v[2].toInt() < 0 ||
-        v[2].toInt() > 4 || v[0].toInt() < 0 || v[0].toInt() > 255)
-        return badArgs(err, QStringLiteral("lighting takes EFFECT SPEED(0-4) BRIGHTNESS(0-4)"));
-    s.settings().mouseSetRGBEffect(static_cast<unsigned char>(v[0].toInt()),
-                                   static_cast<unsigned char>(v[1].toInt()),
-                                   static_cast<unsigned char>(v[2].toInt()));
-    out << "lighting effect sent: " << v[0].toInt() << "\n";
-    return kOk;
+        return QStringLiteral("lighting takes numbers");
+    if (!v.isEmpty() && (v.size() != 3 || !outOfRange(v.mid(0, 1), 0, 255).isEmpty() ||
+                         !outOfRange(v.mid(1), 0, 4).isEmpty()))
+        return QStringLiteral("lighting takes EFFECT SPEED(0-4) BRIGHTNESS(0-4)");
+    return QString();
 }
 
-int sendColours(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
-                QTextStream &err)
+bool prepareLighting(Connection &c, const QStringList &args, Plan &plan, QString &summary)
+{
+    QVariantList v;
+    parseInts(args, v);
+    if (v.isEmpty()) {
+        if (!needProfile(c, plan) ||
+            !profileInts(c, "mouse/lightValue", 3, 3, 0, 255, v, plan.error))
+            return false;
+        if (!outOfRange(v.mid(1), 0, 4).isEmpty()) {
+            plan.error = c.profileFileName() +
+                         QStringLiteral(": mouse/lightValue: speed and brightness are 0 to 4");
+            return false;
+        }
+    }
+    const auto b = [&v](int i) { return static_cast<unsigned char>(v[i].toInt()); };
+    const unsigned char effect = b(0), speed = b(1), brightness = b(2);
+    plan.steps << [&c, effect, speed, brightness] {
+        c.settings().mouseSetRGBEffect(effect, speed, brightness);
+    };
+    summary = QStringLiteral("lighting effect sent: %1\n").arg(effect);
+    return true;
+}
+
+void lighting(Connection &c, const QStringList &args, const Options &, Plan &plan)
+{
+    QString summary;
+    if (prepareLighting(c, args, plan, summary))
+        plan.report = [summary](QTextStream &out, bool) { out << summary; };
+}
+
+QString checkColours(const QStringList &args, const Options &)
 {
     QVariantList v;
     if (!parseInts(args, v))
-        return badArgs(err, QStringLiteral("colors takes numbers"));
-    if (v.isEmpty())
-        v = profileList(s, "mouse/colorValue");
+        return QStringLiteral("colors takes numbers");
     if (v.size() > 48)
-        return badArgs(err, QStringLiteral("colors takes at most 48 values"));
-    for (const QVariant &c : v)
-        if (c.toInt() < 0 || c.toInt() > 255)
-            return badArgs(err, QStringLiteral("colour values are 0 to 255"));
-    const int type = o.type >= 0 ? o.type : (s.family().model().isColorful ? 0 : 1);
-    s.settings().mouseSetRGBColor(static_cast<unsigned char>(type), v);
-    out << "colours sent: " << v.size() / 3 << " slots\n";
-    return kOk;
+        return QStringLiteral("colors takes at most 48 values");
+    if (!outOfRange(v, 0, 255).isEmpty())
+        return QStringLiteral("colour values are 0 to 255");
+    return QString();
 }
 
-int sendFixColour(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-                  QTextStream &err)
+bool prepareColours(Connection &c, const QStringList &args, const Options &o, Plan &plan,
+                    QString &summary)
+{
+    QVariantList v;
+    parseInts(args, v);
+    if (v.isEmpty() && (!needProfile(c, plan) ||
+                        !profileInts(c, "mouse/colorValue", 0, 48, 0, 255, v, plan.error)))
+        return false;
+    const int type = o.type >= 0 ? o.type : (c.family().model().isColorful ? 0 : 1);
+    plan.steps <<
+        [&c, type, v] { c.settings().mouseSetRGBColor(static_cast<unsigned char>(type), v); };
+    summary = QStringLiteral("colours sent: %1 slots\n").arg(v.size() / 3);
+    return true;
+}
+
+void colours(Connection &c, const QStringList &args, const Options &o, Plan &plan)
+{
+    QString summary;
+    if (prepareColours(c, args, o, plan, summary))
+        plan.report = [summary](QTextStream &out, bool) { out << summary; };
+}
+
+QString checkFixColour(const QStringList &args, const Options &)
 {
     QVariantList v;
     if (!parseInts(args, v))
-        return badArgs(err, QStringLiteral("fix-color takes numbers"));
-    if (v.isEmpty())
-        v = profileList(s, "mouse/fixColor");
-    if (v.size() != 3)
-        return badArgs(err, QStringLiteral("fix-color takes R,G,B"));
-    s.settings().mouseSetFixColor(v);
-    out << "fixed colour sent\n";
-    return kOk;
+        return QStringLiteral("fix-color takes numbers");
+    if (!v.isEmpty() && (v.size() != 3 || !outOfRange(v, 0, 255).isEmpty()))
+        return QStringLiteral("fix-color takes R,G,B of 0 to 255");
+    return QString();
 }
 
-int sendMacro(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
-              QTextStream &err)
+bool prepareFixColour(Connection &c, const QStringList &args, Plan &plan)
+{
+    if (c.family().model().is560()) {
+        plan.error = QStringLiteral("the 560 family has no fixed colour (mouse/icType in %1)")
+                         .arg(c.configFileName());
+        return false;
+    }
+    QVariantList v;
+    parseInts(args, v);
+    if (v.isEmpty() &&
+        (!needProfile(c, plan) || !profileInts(c, "mouse/fixColor", 3, 3, 0, 255, v, plan.error)))
+        return false;
+    plan.steps << [&c, v] { c.settings().mouseSetFixColor(v); };
+    return true;
+}
+
+void fixColour(Connection &c, const QStringList &args, const Options &, Plan &plan)
+{
+    if (prepareFixColour(c, args, plan))
+        plan.report = [](QTextStream &out, bool) { out << "fixed colour sent\n"; };
+}
+
+// macro, gun --------------------------------------------------------------
+
+QString checkMacro(const QStringList &args, const Options &o)
 {
     if (args.size() != 1)
-        return badArgs(err, QStringLiteral("macro takes the name of a macro of the library"));
+        return QStringLiteral("macro takes the name of a macro of the library");
     if (o.slot < 0 || o.slot > 11)
-        return badArgs(err, QStringLiteral("macro needs --slot 0 to 11"));
-    MacroLibrary library(s.profiles(), s.modulesRoot());
+        return QStringLiteral("macro needs --slot 0 to 11");
+    return QString();
+}
+
+void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
+{
+    MacroLibrary library(c.profiles(), c.modulesRoot());
     const QStringList entries = library.loadMacroIni(args[0]);
-    if (entries.isEmpty())
-        return badArgs(err, QStringLiteral("no macro named %1").arg(args[0]));
+    if (entries.isEmpty()) {
+        plan.error = QStringLiteral("no macro named %1 in %2/macro").arg(args[0], c.modulesRoot());
+        return;
+    }
     const QString language =
         o.language.isEmpty()
-            ? s.config().getGlobalData(QStringLiteral("common/language")).toString()
+            ? c.config().getGlobalData(QStringLiteral("common/language")).toString()
             : o.language;
     QStringList names =
-        LanguageStore(s.modulesRoot()).getLangStrings(QStringLiteral("keyCode"), language);
+        LanguageStore(c.modulesRoot()).getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
     const QByteArray block = macroEncoder::encode(
@@ -193,74 +423,185 @@ int sendMacro(Connection &s, const QStringList &args, const Options &o, QTextStr
     QVariantList data;
     for (char b : block)
         data << int(static_cast<unsigned char>(b));
-    s.settings().mouseSendMacroData(data, o.slot);
-    out << "macro sent: " << args[0] << " to slot " << o.slot << " (" << block.size()
-        << " bytes)\n";
-    return kOk;
+    const int slot = o.slot;
+    plan.steps << [&c, data, slot] { c.settings().mouseSendMacroData(data, slot); };
+    const QString summary = QStringLiteral("macro sent: %1 to slot %2 (%3 bytes)\n")
+                                .arg(args[0])
+                                .arg(slot)
+                                .arg(block.size());
+    plan.report = [summary](QTextStream &out, bool) { out << summary; };
 }
 
-int sendGun(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-            QTextStream &err)
+QString checkGun(const QStringList &args, const Options &)
 {
     QVariantList v;
     if (!parseInts(args, v) || (v.size() != 1 && v.size() != 4))
-        return badArgs(err, QStringLiteral("gun takes SLOT [COUNT X Y]"));
+        return QStringLiteral("gun takes SLOT [COUNT X Y]");
+    if (v[0].toInt() < 1 || v[0].toInt() > 3)
+        return QStringLiteral("gun slots are 1 to 3");
+    if (v.size() == 4 && !outOfRange(v.mid(1, 1), 0, 255).isEmpty())
+        return QStringLiteral("gun shot count is 0 to 255");
+    return QString();
+}
+
+void gun(Connection &c, const QStringList &args, const Options &, Plan &plan)
+{
+    QVariantList v;
+    parseInts(args, v);
     const int slot = v[0].toInt();
-    if (slot < 1 || slot > 3)
-        return badArgs(err, QStringLiteral("gun slots are 1 to 3"));
-    if (!s.family().model().isGun)
-        return badArgs(err, QStringLiteral("this mouse has no gun feature (mouse/isGun)"));
+    if (!c.family().model().isGun) {
+        plan.error = QStringLiteral("this mouse has no gun feature (mouse/isGun in %1)")
+                         .arg(c.configFileName());
+        return;
+    }
     QVariantList values = v.mid(1);
     if (values.isEmpty()) {
         const QVariantList picks =
-            s.config().getGlobalData(QStringLiteral("mouse/selectGun")).toList();
-        const QVariantList gun = s.guns().getGunData(picks.value(slot - 1, slot - 1).toString());
-        values = {gun.value(5).toInt(), gun.value(3).toInt(), gun.value(4).toInt()};
+            c.config().getGlobalData(QStringLiteral("mouse/selectGun")).toList();
+        const QVariantList entry = c.guns().getGunData(picks.value(slot - 1, slot - 1).toString());
+        values = {entry.value(5).toInt(), entry.value(3).toInt(), entry.value(4).toInt()};
     }
-    s.settings().mouseSendGundata(slot, values);
-    out << "gun slot " << slot << " sent\n";
-    return kOk;
+    plan.steps << [&c, slot, values] { c.settings().mouseSendGundata(slot, values); };
+    plan.report = [slot](QTextStream &out, bool) { out << "gun slot " << slot << " sent\n"; };
 }
 
-int readProfile(Connection &s, const QStringList &args, const Options &, QTextStream &out,
-                QTextStream &err)
+// read-profile, status ----------------------------------------------------
+
+QString checkReadProfile(const QStringList &args, const Options &)
 {
     bool ok = false;
     const int n = args.value(0).toInt(&ok);
     if (!ok || args.size() != 1 || n < 0 || n > 4)
-        return badArgs(err, QStringLiteral("read-profile takes an on-device profile 0 to 4"));
-    if (!s.family().model().is560())
-        return badArgs(err, QStringLiteral("on-device profiles belong to the 560 family"));
-    s.board().mouseReadProfile(unsigned(n));
-    const BoardProfiles::Block &b = s.board().block(unsigned(n));
-    for (int row = 0; row < BoardProfiles::kLength; row += 16) {
-        out << QStringLiteral("%1 ").arg(row, 3, 10, QLatin1Char(' '));
-        for (int i = row; i < row + 16; ++i)
-            out << QStringLiteral(" %1").arg(b[std::size_t(i)], 2, 16, QLatin1Char('0'));
-        out << "\n";
-    }
-    return kOk;
+        return QStringLiteral("read-profile takes an on-device profile 0 to 4");
+    return QString();
 }
 
-int applyProfile(Connection &s, const QStringList &args, const Options &o, QTextStream &out,
-                 QTextStream &err)
+void readProfile(Connection &c, const QStringList &args, const Options &, Plan &plan)
 {
-    if (!args.isEmpty())
-        return badArgs(err, QStringLiteral("apply takes no arguments"));
+    if (!c.family().model().is560()) {
+        plan.error =
+            QStringLiteral("on-device profiles belong to the 560 family (mouse/icType in %1)")
+                .arg(c.configFileName());
+        return;
+    }
+    const unsigned n = args[0].toUInt();
+    plan.access = Access::Reads;
+    plan.steps << [&c, n] { c.board().mouseReadProfile(n); };
+    plan.report = [&c, n](QTextStream &out, bool json) {
+        const BoardProfiles::Block &b = c.board().block(n);
+        if (json) {
+            QJsonArray bytes;
+            for (uchar x : b)
+                bytes << int(x);
+            printJson(out, {{QStringLiteral("profile"), int(n)}, {QStringLiteral("bytes"), bytes}});
+            return;
+        }
+        for (int row = 0; row < BoardProfiles::kLength; row += 16) {
+            out << QStringLiteral("%1 ").arg(row, 3, 10, QLatin1Char(' '));
+            for (int i = row; i < row + 16; ++i)
+                out << QStringLiteral(" %1").arg(b[std::size_t(i)], 2, 16, QLatin1Char('0'));
+            out << "\n";
+        }
+    };
+}
+
+QString hex4(unsigned v)
+{
+    return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0'));
+}
+
+void status(Connection &c, const QStringList &, const Options &, Plan &plan)
+{
+    struct Read
+    {
+        int stage = 0;
+        QVariantList option;
+        int boardProfile = -1;
+    };
+    auto read = std::make_shared<Read>();
+    plan.access = Access::Reads;
+    plan.steps << [&c, read] { read->stage = c.settings().mouseGetCurrentDPI().toInt(); }
+               << [&c, read] { read->option = c.settings().GetKeyboardoption(); };
+    const ModelFlags model = c.family().model();
+    if (model.is560())
+        plan.steps <<
+            [&c, read] { read->boardProfile = c.board().mouseReadCurrentProfile().toInt(); };
+
+    plan.report = [&c, read, model](QTextStream &out, bool json) {
+        const DeviceEntry device = c.link().deviceList.value(c.connectedRow());
+        const QString family = model.is560() ? QStringLiteral("560") : QStringLiteral("553");
+        const QVariant profileNo = c.config().getGlobalData(QStringLiteral("mouse/profileNo"));
+        if (json) {
+            QJsonArray option;
+            for (const QVariant &b : read->option)
+                option << b.toInt();
+            QJsonObject o{
+                {QStringLiteral("configuration"), c.configFileName()},
+                {QStringLiteral("family"), family},
+                {QStringLiteral("model"),
+                 QJsonObject{{QStringLiteral("icType"), model.icType},
+                             {QStringLiteral("isColorful"), model.isColorful},
+                             {QStringLiteral("isGun"), model.isGun},
+                             {QStringLiteral("is55328"), model.is55328},
+                             {QStringLiteral("is571"), model.is571}}},
+                {QStringLiteral("device"),
+                 QJsonObject{{QStringLiteral("row"), c.connectedRow()},
+                             {QStringLiteral("vid"), hex4(device.vid)},
+                             {QStringLiteral("pid"), hex4(device.pid)},
+                             {QStringLiteral("cipher"), device.isEncode}}},
+                {QStringLiteral("currentDpiStage"), read->stage},
+                {QStringLiteral("keyboardOption"), option},
+                {QStringLiteral("profileNo"), QJsonValue::fromVariant(profileNo)},
+            };
+            if (model.is560())
+                o.insert(QStringLiteral("currentProfile"), read->boardProfile);
+            printJson(out, o);
+            return;
+        }
+        const auto yes = [](bool b) { return b ? "yes" : "no"; };
+        out << "configuration: " << c.configFileName() << "\n"
+            << "family: " << family << "\n"
+            << "model flags: colorful " << yes(model.isColorful) << ", gun " << yes(model.isGun)
+            << ", 55328 " << yes(model.is55328) << ", 571 " << yes(model.is571) << "\n"
+            << "device: row " << c.connectedRow() << ", " << hex4(device.vid) << ":"
+            << hex4(device.pid) << ", cipher " << (device.isEncode ? "on" : "off") << "\n"
+            << "profile (configuration): " << profileNo.toString() << "\n"
+            << "current DPI stage: " << read->stage << "\n"
+            << "keyboard option:";
+        for (const QVariant &b : read->option)
+            out << QStringLiteral(" %1").arg(b.toInt(), 2, 16, QLatin1Char('0'));
+        out << "\n";
+        if (model.is560())
+            out << "on-device current profile: " << read->boardProfile << "\n";
+    };
+}
+
+// apply -------------------------------------------------------------------
+
+void apply(Connection &c, const QStringList &, const Options &o, Plan &plan)
+{
     Options plain = o;
     plain.type = -1;
-    int status = sendKeys(s, {}, plain, out, err);
-    if (status == kOk)
-        status = sendDpi(s, {}, plain, out, err);
-    if (status == kOk)
-        status = reportRate(s, {}, plain, out, err);
-    if (status == kOk)
-        status = sendLighting(s, {}, plain, out, err);
-    if (status == kOk)
-        status = sendColours(s, {}, plain, out, err);
-    if (status == kOk && s.family().model().is571)
-        status = sendFixColour(s, {}, plain, out, err);
-    return status;
+    QString dpiSummary, lightSummary, colourSummary;
+    int rate = 0;
+    if (!prepareKeys(c, plan) || !prepareDpi(c, {}, plain, plan, dpiSummary) ||
+        !prepareRate(c, {}, plan, rate))
+        return;
+    plan.steps << [&c, rate] { c.settings().mouseSetReportRate(kInterval[rate]); };
+    if (!prepareLighting(c, {}, plan, lightSummary) ||
+        !prepareColours(c, {}, plain, plan, colourSummary))
+        return;
+    // The 560 family has no fixed colour; its colours travel in the blocks.
+    const bool fixColour = c.family().model().is571 && !c.family().model().is560();
+    if (fixColour && !prepareFixColour(c, {}, plan))
+        return;
+    plan.report = [=](QTextStream &out, bool) {
+        out << "key matrix sent\n"
+            << dpiSummary << "report rate sent: " << kHz[rate] << " Hz\n"
+            << lightSummary << colourSummary;
+        if (fixColour)
+            out << "fixed colour sent\n";
+    };
 }
 
 } // namespace
@@ -268,36 +609,60 @@ int applyProfile(Connection &s, const QStringList &args, const Options &o, QText
 const QList<CommandInfo> &deviceCommands()
 {
     static const QList<CommandInfo> commands = {
-        {"keys", sendKeys, "keys [--profile P]",
+        {"probe", "probe [--device N] [--json]",
+         "Read the device table, look for each configured device and run the handshake; print "
+         "which row answers (family, interface paths, cipher on or off). Nothing is written.",
+         "talonctl probe --config ./modules/setting/apConfig.bin", kJson, checkNothing, nullptr},
+        {"status", "status [--device N] [--json]",
+         "Print what the configuration and the mouse say: family, model flags, the row that "
+         "answered, the current DPI stage, the keyboard option and, on the 560 family, the "
+         "on-device current profile. Nothing is written.",
+         "talonctl status --json", kJson, checkNothing, status},
+        {"keys", "keys [--profile P]",
          "Send the profile's button assignments (and the gun matrices when a button cycles guns).",
-         "talonctl keys --profile 2"},
-        {"dpi", sendDpi, "dpi [--profile P] [--sensor S] [--stages N] [VALUES]",
+         "talonctl keys --profile 2", kProfile, checkNothing, keys},
+        {"dpi", "dpi [--profile P] [--sensor S] [--stages N] [VALUES]",
          "Send the DPI stage table: up to eight values, N of them enabled.",
-         "talonctl dpi --stages 4 800,1600,3200,6400"},
-        {"current-dpi", currentDpi, "current-dpi [STAGE]",
-         "Read the current DPI stage, or switch to STAGE.", "talonctl current-dpi 2"},
-        {"rate", reportRate, "rate [HZ]", "Send the report rate: 125, 250, 500 or 1000 Hz.",
-         "talonctl rate 1000"},
-        {"lighting", sendLighting, "lighting [EFFECT SPEED BRIGHTNESS]",
+         "talonctl dpi --stages 4 800,1600,3200,6400", kProfile | kSensor | kStages, checkDpi, dpi},
+        {"current-dpi", "current-dpi [STAGE] [--json]",
+         "Read the current DPI stage, or switch to STAGE (1 to 8).", "talonctl current-dpi 2",
+         kJson, checkCurrentDpi, currentDpi},
+        {"rate", "rate [HZ] [--profile P]",
+         "Send the report rate: 125, 250, 500 or 1000 Hz. Without HZ, print the profile's rate "
+         "and send nothing.",
+         "talonctl rate 1000", kProfile, checkRate, rate},
+        {"lighting", "lighting [--profile P] [EFFECT SPEED BRIGHTNESS]",
          "Send the lighting effect with speed and brightness steps 0 to 4.",
-         "talonctl lighting 1 2 4"},
-        {"colors", sendColours, "colors [--type T] [R,G,B,...]",
-         "Send the colour slots (up to 16 RGB triples).", "talonctl colors 255,0,0,0,255,0"},
-        {"fix-color", sendFixColour, "fix-color [R,G,B]", "Send the fixed colour.",
-         "talonctl fix-color 255,122,26"},
-        {"macro", sendMacro, "macro NAME --slot N [--language L]",
+         "talonctl lighting 1 2 4", kProfile, checkLighting, lighting},
+        {"colors", "colors [--profile P] [--type T] [R,G,B,...]",
+         "Send the colour slots (up to 16 RGB triples).", "talonctl colors 255,0,0,0,255,0",
+         kProfile | kType, checkColours, colours},
+        {"fix-color", "fix-color [--profile P] [R,G,B]", "Send the fixed colour (553 family).",
+         "talonctl fix-color 255,122,26", kProfile, checkFixColour, fixColour},
+        {"macro", "macro NAME --slot N [--language L]",
          "Encode macro NAME of the library and send it to macro slot N (0 to 11).",
-         "talonctl macro Reload --slot 3"},
-        {"gun", sendGun, "gun SLOT [COUNT X Y]",
-         "Send gun slot SLOT (1 to 3): shot count and pull, by default from the gun picked for it.",
-         "talonctl gun 1 0 0 -10"},
-        {"read-profile", readProfile, "read-profile N",
-         "Read on-device profile N (560 family) and print it.", "talonctl read-profile 1"},
-        {"apply", applyProfile, "apply [--profile P]",
-         "Send everything a profile holds: buttons, DPI table, report rate, lighting.",
-         "talonctl apply --profile ./my.pf"},
+         "talonctl macro Reload --slot 3", kSlot | kLanguage, checkMacro, macro},
+        {"gun", "gun SLOT [COUNT X Y]",
+         "Send gun slot SLOT (1 to 3): shot count and pull, by default from the gun picked for "
+         "it.",
+         "talonctl gun 1 0 0 -10", 0, checkGun, gun},
+        {"read-profile", "read-profile N [--json]",
+         "Read on-device profile N (0 to 4, 560 family) and print it. Nothing is written.",
+         "talonctl read-profile 1", kJson, checkReadProfile, readProfile},
+        {"apply", "apply [--profile P]",
+         "Send everything a profile holds: buttons, DPI table, report rate, lighting, colours. "
+         "Every value is checked before the first is sent.",
+         "talonctl apply --profile ./my.pf", kProfile, checkNothing, apply},
     };
     return commands;
+}
+
+const CommandInfo *findCommand(const QString &name)
+{
+    for (const CommandInfo &c : deviceCommands())
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
 }
 
 } // namespace ctl

@@ -1,36 +1,49 @@
 #pragma once
 
+#include "CommandLine.h"
+
+#include <QList>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace ctl {
 
 class Connection;
 
-// One talonctl command that talks to the mouse. Returns an exit status; the
-// arguments are the command's own (options already taken out).
-struct Options
-{
-    QString profile; // --profile: 1 .. 10 or a profile file
-    QString sensor;  // --sensor
-    int stages = -1; // --stages
-    int type = -1;   // --type
-    int slot = -1;   // --slot
-    QString language;
+// What a command needs of the mouse.
+enum class Access {
+    None,  // nothing: the answer comes from the files
+    Reads, // reads only: the connection writes nothing either
+    Writes,
 };
 
-using DeviceCommand = int (*)(Connection &, const QStringList &args, const Options &,
-                              QTextStream &out, QTextStream &err);
+// A command's work, built and checked before anything reaches the mouse:
+// either an error (an argument or a stored value that cannot be sent, named
+// with its file and key) or the steps to run once connected and the report
+// to print when every step was taken.
+struct Plan
+{
+    QString error;
+    Access access = Access::Writes;
+    QList<std::function<void()>> steps;
+    std::function<void(QTextStream &out, bool json)> report;
+};
 
 struct CommandInfo
 {
     const char *name;
-    DeviceCommand run;
     const char *usage;
     const char *help;
     const char *example;
+    unsigned options; // OptionBits the command takes
+    // The arguments' own rules; an empty text when they hold.
+    QString (*check)(const QStringList &args, const Options &);
+    // Null for probe, which runs its own handshakes.
+    void (*prepare)(Connection &, const QStringList &args, const Options &, Plan &);
 };
 
 const QList<CommandInfo> &deviceCommands();
+const CommandInfo *findCommand(const QString &name);
 
 } // namespace ctl

@@ -1,13 +1,13 @@
 #include "Cli.h"
+#include "device/HidAccess.h"
 
 #include <QCoreApplication>
-#include <hidapi/hidapi.h>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("talonctl"));
-    if (hid_init() != 0) {
+    if (hidAccess::init() != 0) {
         QTextStream(stderr) << "talonctl: cannot initialise HID access\n";
         return ctl::kNoDevice;
     }
@@ -18,6 +18,6 @@ int main(int argc, char *argv[])
     const int status = ctl::run(arguments, out, err);
     out.flush();
     err.flush();
-    hid_exit();
+    hidAccess::exit();
     return status;
 }

@@ -1,5 +1,7 @@
 #include "DeviceAccess.h"
 
+#include "HidAccess.h"
+
 #include <QStringList>
 #include <cerrno>
 #include <hidapi/hidapi.h>
@@ -13,7 +15,7 @@ bool openRefused(const QString &path)
 {
     const QByteArray node = path.toLatin1();
     errno = 0;
-    if (hid_device *handle = hid_open_path(node.constData())) {
+    if (hid_device *handle = hidAccess::openPath(node.constData())) {
         hid_close(handle);
         return false;
     }

@@ -1,11 +1,20 @@
 #include "DeviceTable.h"
 
+#include "HidAccess.h"
+
+#include <QLoggingCategory>
 #include <QSettings>
-#include <hidapi/hidapi.h>
+
+Q_LOGGING_CATEGORY(lcDeviceTable, "talon.device")
 
 namespace deviceTable {
 
 namespace {
+
+int rowCount(const QSettings &s)
+{
+    return s.value(QStringLiteral("common/deviceCount"), 0).toInt();
+}
 
 std::uint16_t hex16(const QSettings &s, const QString &key)
 {
@@ -25,7 +34,12 @@ QList<DeviceEntry> read(const QString &configPath)
 {
     const QSettings s(configPath, QSettings::IniFormat);
     QList<DeviceEntry> list;
-    for (int i = 0; i < s.value(QStringLiteral("common/deviceCount"), 0).toInt(); ++i) {
+    const int count = rowCount(s);
+    if (count > kMaxRows) {
+        qCDebug(lcDeviceTable) << "device table damaged: common/deviceCount" << count;
+        return list;
+    }
+    for (int i = 0; i < count; ++i) {
         const QString row = QString::number(i) + QLatin1Char('/');
         DeviceEntry e;
         const QVariant type = s.value(row + QLatin1String("type"));
@@ -44,18 +58,27 @@ QList<DeviceEntry> read(const QString &configPath)
     return list;
 }
 
+bool usable(const DeviceEntry &entry)
+{
+    return entry.reportLength >= kMinReportLength && entry.reportLength <= kMaxReportLength;
+}
+
 void locateInterfaces(DeviceEntry &entry)
 {
     entry.commandPath.clear();
     entry.eventPath.clear();
-    hid_device_info *all = hid_enumerate(entry.vid, entry.pid);
+    if (!usable(entry)) {
+        qCDebug(lcDeviceTable) << "device table row skipped: reportLength" << entry.reportLength;
+        return;
+    }
+    hid_device_info *all = hidAccess::enumerate(entry.vid, entry.pid);
     for (const hid_device_info *i = all; i; i = i->next) {
         if (i->usage_page == entry.usagePage && i->usage == entry.usage)
             entry.commandPath = QString::fromLatin1(i->path);
         if (i->usage_page == entry.usagePage2 && i->usage == entry.usage2)
             entry.eventPath = QString::fromLatin1(i->path);
     }
-    hid_free_enumeration(all);
+    hidAccess::freeEnumeration(all);
 }
 
 } // namespace deviceTable

@@ -1,6 +1,7 @@
 #include "Hid_Thread.h"
 
 #include "Cipher.h"
+#include "HidAccess.h"
 #include "Pacing.h"
 
 #include <QCoreApplication>
@@ -92,7 +93,7 @@ hid_device *Hid_Thread::openCommandInterface(int index)
     if (!e || e->commandPath.isEmpty())
         return nullptr;
     closeCommandInterface();
-    commandHandle = hid_open_path(e->commandPath.toLatin1().constData());
+    commandHandle = hidAccess::openPath(e->commandPath.toLatin1().constData());
     if (!commandHandle)
         e->commandPath.clear(); // not tried again until the table is rebuilt
     else
@@ -130,11 +131,21 @@ bool Hid_Thread::failExchange()
     return false;
 }
 
+bool Hid_Thread::blockFits(int dataLength)
+{
+    if (dataLength == 0)
+        return true;
+    const DeviceEntry *e = entryAt(deviceIndex);
+    return e && e->reportLength >= 1 && dataLength > 0 && dataLength <= command::kBlockLength;
+}
+
 bool Hid_Thread::sendCommand(int dataLength, bool withPause)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 
-    if (!reopenCommandInterface())
+    // A frame that announces a block which can never follow would leave the
+    // mouse waiting for it.
+    if (!blockFits(dataLength) || !reopenCommandInterface())
         return failExchange();
     if (currentEntryEnciphers())
         cipher::encipher(cmdReport + 1, cipher::secrecyCode);
@@ -147,10 +158,7 @@ bool Hid_Thread::sendCommand(int dataLength, bool withPause)
         pause128();
 
     if (dataLength > 0) {
-        const DeviceEntry *e = entryAt(deviceIndex);
-        const int reportLength = e ? e->reportLength : 0;
-        if (reportLength < 1 || dataLength > command::kBlockLength)
-            return failExchange();
+        const int reportLength = entryAt(deviceIndex)->reportLength;
         const int chunk = std::min(dataLength, reportLength);
         auto report = std::make_unique<uchar[]>(static_cast<std::size_t>(reportLength) + 1);
 
@@ -174,17 +182,21 @@ bool Hid_Thread::sendCommand(int dataLength, bool withPause)
 
 bool Hid_Thread::queryCommand(int dataLength)
 {
-    if (!reopenCommandInterface())
+    if (!blockFits(dataLength) || !reopenCommandInterface())
         return failExchange();
     if (currentEntryEnciphers())
         cipher::encipher(cmdReport + 1, cipher::secrecyCode);
 
-    replyReport[0] = frame::kReportId;
+    // The reply lands in replyReport only when it is whole: a reply cut short
+    // is no answer, and the preset values must survive it.
+    uchar reply[frame::kReportLength] = {frame::kReportId};
     if (!reopenCommandInterface() ||
         hid_send_feature_report(commandHandle, cmdReport, frame::kReportLength) < 0 ||
         !reopenCommandInterface() ||
-        hid_get_feature_report(commandHandle, replyReport, frame::kReportLength) < 0)
+        hid_get_feature_report(commandHandle, reply, frame::kReportLength) <
+            int(frame::kReportLength))
         return failExchange();
+    std::copy(reply + 1, reply + frame::kReportLength, replyReport + 1);
 
     if (dataLength == 0) {
         closeCommandInterface();
@@ -194,10 +206,7 @@ bool Hid_Thread::queryCommand(int dataLength)
         return true;
     }
 
-    const DeviceEntry *e = entryAt(deviceIndex);
-    const int reportLength = e ? e->reportLength : 0;
-    if (reportLength < 1 || dataLength > command::kBlockLength)
-        return failExchange();
+    const int reportLength = entryAt(deviceIndex)->reportLength;
     const int chunk = std::min(dataLength, reportLength);
     const auto bufferLength = static_cast<std::size_t>(reportLength) + 1;
     auto report = std::make_unique<uchar[]>(bufferLength);
@@ -251,7 +260,18 @@ bool Hid_Thread::takeToken(const command::Row &row)
     if (waitIdle())
         return true;
     qDebug("%s", row.failureLine);
+    noteExchange(row, false);
     return false;
+}
+
+void Hid_Thread::noteExchange(const command::Row &row, bool ok)
+{
+    ++exchanges.exchanges;
+    exchanges.lastOk = ok;
+    if (ok)
+        return;
+    if (exchanges.failures++ == 0)
+        exchanges.firstFailure = QString::fromLatin1(row.slot);
 }
 
 void Hid_Thread::loadFrame(const command::Row &row, std::initializer_list<uchar> arguments)
@@ -269,7 +289,7 @@ void Hid_Thread::sendSetting(const command::Row &row, std::initializer_list<ucha
     loadFrame(row, arguments);
     if (data && dataLength > 0)
         std::memcpy(dataBlock, data, static_cast<std::size_t>(dataLength));
-    sendCommand(dataLength, row.exchange == command::Exchange::Paced);
+    noteExchange(row, sendCommand(dataLength, row.exchange == command::Exchange::Paced));
     if (const int ms = command::sleepAfterMs(row))
         pacing::protocolSleep(ms);
 }
@@ -279,12 +299,14 @@ void Hid_Thread::sendPerBoardProfile(const command::Row &row, uchar value)
 {
     if (!takeToken(row))
         return;
+    bool ok = true;
     for (uchar p = command::kFirstBoardProfile; p <= command::kLastBoardProfile; ++p) {
         loadFrame(row, {p, value});
-        sendCommand(0, row.exchange == command::Exchange::Paced);
+        ok = sendCommand(0, row.exchange == command::Exchange::Paced) && ok;
         if (isGun)
             break; // a gun mouse keeps the user's settings in profile 1 only
     }
+    noteExchange(row, ok);
 }
 
 bool Hid_Thread::query(const command::Row &row, std::initializer_list<uchar> arguments,
@@ -306,5 +328,6 @@ bool Hid_Thread::query(const command::Row &row, std::initializer_list<uchar> arg
     i = kFirstReplyValue;
     for (uchar *r : replies)
         *r = replyReport[i++];
+    noteExchange(row, ok);
     return ok;
 }

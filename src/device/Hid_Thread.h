@@ -26,6 +26,19 @@ public:
     Hid_Thread();
     ~Hid_Thread() override;
 
+    // The outcome of the command slots. The slots return nothing, so a
+    // caller that must know whether the mouse took what it was sent (the
+    // command-line tool) reads this; the screens do not look at it.
+    struct ExchangeRecord
+    {
+        int exchanges = 0;    // slot calls, each counted once
+        int failures = 0;     // dropped for want of the token, or failed on the wire
+        QString firstFailure; // slot name of the first failure
+        bool lastOk = true;
+    };
+    const ExchangeRecord &exchangeRecord() const { return exchanges; }
+    void resetExchangeRecord() { exchanges = ExchangeRecord(); }
+
     // The command family comes from the configuration ("mouse/icType",
     // "mouse/isGun"); whoever builds the link sets it once.
     void setModel(const QString &icType, bool isGun);
@@ -107,6 +120,10 @@ private:
     bool currentEntryEnciphers();
     hid_device *reopenCommandInterface();
     bool failExchange();
+    // Whether a data block of dataLength bytes can travel in this entry's
+    // reports; checked before the frame announces it.
+    bool blockFits(int dataLength);
+    void noteExchange(const command::Row &row, bool ok);
 
     // The steps every command slot shares.
     bool takeToken(const command::Row &row);
@@ -119,4 +136,5 @@ private:
 
     QString icTypeText;
     bool isGun = false;
+    ExchangeRecord exchanges;
 };

@@ -63,8 +63,10 @@ void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
     std::memcpy(dataBlock, src128, command::kBlockLength);
     // Only a complete read replaces the caller's block: half of one profile
     // and half of another must never be patched and written back.
-    if (queryCommand(r.dataLength))
+    const bool ok = queryCommand(r.dataLength);
+    if (ok)
         std::memcpy(src128, dataBlock, command::kBlockLength);
+    noteExchange(r, ok);
 }
 
 void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)

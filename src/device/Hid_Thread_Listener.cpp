@@ -2,6 +2,8 @@
 // event interface, and the mouse's removal.
 #include "Hid_Thread.h"
 
+#include "HidAccess.h"
+
 #include <QtConcurrent>
 
 namespace {
@@ -75,7 +77,7 @@ void Hid_Thread::listenLoop(unsigned int index)
 
     while (isListening) {
         // Reopened for every read: the mouse drops the handle after each one.
-        eventHandle = hid_open_path(path.constData());
+        eventHandle = hidAccess::openPath(path.constData());
         if (!eventHandle) {
             qDebug("Device removed");
             QMetaObject::invokeMethod(

@@ -12,9 +12,9 @@ constexpr unsigned kMacroSlots = 12;
 void DeviceSettings::mouseSetDpi(int dpiCount, const QString &sensorType,
                                  const QVariantList &dpiValueArray)
 {
-    std::array<int, 8> values{};
-    for (int i = 0; i < 8; ++i)
-        values[std::size_t(i)] = variantBytes::intAt(dpiValueArray, i);
+    std::vector<int> values;
+    for (int i = 0; i < dpiValueArray.size() && i < 8; ++i)
+        values.push_back(variantBytes::intAt(dpiValueArray, i));
     const dpiEncoding::Table table = dpiEncoding::encodeAll(sensorType, values);
     family.sendDpiTable(table, dpiCount, sensorType == QLatin1String("3389"));
 }

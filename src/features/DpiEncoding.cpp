@@ -86,10 +86,10 @@ Encoded encode(const QString &sensorType, int dpi)
     return sensor4090(dpi); // an unknown sensor is taken as the first one
 }
 
-Table encodeAll(const QString &sensorType, const std::array<int, 8> &values)
+Table encodeAll(const QString &sensorType, const std::vector<int> &values)
 {
     Table t;
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < values.size() && i < t.bytes.size(); ++i) {
         const Encoded e = encode(sensorType, values[i]);
         t.bytes[i] = e.byte;
         if (e.highBit)

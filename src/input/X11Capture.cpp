@@ -40,7 +40,10 @@ bool X11Capture::install()
     if (!display)
         return false;
     int event = 0, error = 0;
-    int major = 2, minor = 0;
+    // From 2.2 on the server keeps sending raw events while another client
+    // holds a grab (every button press on another window makes one); at 2.0
+    // releases would be lost.
+    int major = 2, minor = 2;
     if (!XQueryExtension(display, "XInputExtension", &xinputOpcode, &event, &error) ||
         XIQueryVersion(display, &major, &minor) != Success) {
         remove();

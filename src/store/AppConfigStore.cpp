@@ -3,13 +3,19 @@
 #include "FileReplace.h"
 
 AppConfigStore::AppConfigStore(const QString &modulesRoot)
-    : root(modulesRoot), config(std::make_unique<QSettings>(filePath(), QSettings::IniFormat))
+    : AppConfigStore(modulesRoot, modulesRoot + QStringLiteral("/setting/apConfig.bin"))
+{
+}
+
+AppConfigStore::AppConfigStore(const QString &modulesRoot, const QString &configFile)
+    : root(modulesRoot), file(configFile),
+      config(std::make_unique<QSettings>(file, QSettings::IniFormat))
 {
 }
 
 QString AppConfigStore::filePath() const
 {
-    return root + QStringLiteral("/setting/apConfig.bin");
+    return file;
 }
 
 QString AppConfigStore::factoryFilePath() const

@@ -11,6 +11,8 @@ class AppConfigStore
 {
 public:
     explicit AppConfigStore(const QString &modulesRoot = QStringLiteral("./modules"));
+    // A configuration file of another name (talonctl's --config) in the tree.
+    AppConfigStore(const QString &modulesRoot, const QString &file);
 
     QString filePath() const;
     QString factoryFilePath() const;
@@ -29,5 +31,6 @@ public:
 
 private:
     QString root;
+    QString file;
     std::unique_ptr<QSettings> config;
 };

@@ -34,17 +34,30 @@ void GunDataStore::mouseSaveGundata(const QString &index, const QVariantList &sr
     s.setValue(kGroup + index, src6.mid(0, kFieldCount));
 }
 
-void GunDataStore::modifyGundata(int modifyType, const QVariantList &src6)
+bool GunDataStore::isEntryName(const QString &name)
 {
-    if (!fileExists() || src6.isEmpty())
-        return;
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return false;
+    bool number = false;
+    const uint position = name.toUInt(&number);
+    return !(number && QString::number(position) == name);
+}
+
+bool GunDataStore::modifyGundata(int modifyType, const QVariantList &src6)
+{
+    if (!fileExists() || src6.isEmpty() || !isEntryName(src6[0].toString()))
+        return false;
     QSettings s(filePath(), QSettings::IniFormat);
     if (modifyType == 0) {
         s.remove(kGroup + src6[0].toString());
-    } else if (modifyType == 1 && src6.size() > kFieldCount) {
+        return true;
+    }
+    if (modifyType == 1 && src6.size() > kFieldCount && isEntryName(src6[kFieldCount].toString())) {
         s.remove(kGroup + src6[kFieldCount].toString());
         s.setValue(kGroup + src6[0].toString(), src6.mid(1, kFieldCount - 1));
+        return true;
     }
+    return false;
 }
 
 QVariantList GunDataStore::getGunData(const QString &name) const

@@ -21,7 +21,14 @@ public:
 
     void mouseSaveGundata(const QString &index, const QVariantList &src6);
     // 0: remove src6[0]; 1: remove src6[6], store src6[1..5] under src6[0].
-    void modifyGundata(int modifyType, const QVariantList &src6);
+    // False, with nothing changed, when a name is refused (see isEntryName)
+    // or the file is absent.
+    bool modifyGundata(int modifyType, const QVariantList &src6);
+    // A name can key an entry unless it is empty, holds a group separator,
+    // or is a position key ("0", "1", ...) under which the editor's entries
+    // live: an empty key removes the whole table, a position key overwrites
+    // an entry.
+    static bool isEntryName(const QString &name);
     QVariantList getGunData(const QString &name) const;
     QStringList getGunDataKey() const;
 

@@ -128,10 +128,12 @@ bool MacroLibrary::importMacro(const QString &macroFileName, const QString &sour
 {
     if (sourceFile.isEmpty() || !isSafeName(macroFileName))
         return false;
-    // An existing macro of that name is kept, as a plain copy would.
+    // An existing macro of that name is kept, as a plain copy would. Only a
+    // macro file that is there afterwards counts: the screen creates an empty
+    // one when the import reports false.
     if (!QFile::exists(macroPath(macroFileName)))
         fileReplace::copyOver(sourceFile, macroPath(macroFileName));
-    return true;
+    return QFile::exists(macroPath(macroFileName));
 }
 
 bool MacroLibrary::exportMacro(const QString &macroFileName, const QString &destinationFile)

@@ -33,7 +33,7 @@ public:
     void deleteMacroUpdateProfile(const QString &macroName);
 
     // Import: copies the file in unless a macro of that name exists. True when
-    // a file was given.
+    // a file was given and the macro file exists afterwards.
     bool importMacro(const QString &macroFileName, const QString &sourceFile);
     // Export: a byte copy, replacing the destination atomically.
     bool exportMacro(const QString &macroFileName, const QString &destinationFile);

@@ -83,7 +83,7 @@ public slots:
     QStringList loadMacroIni(QVariant name);
     void mouseSaveGundata(QVariant index, QVariantList src6);
     void mouseSendGundata(int slot, QVariantList values);
-    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariant modifyGundata(QVariant modifyType, QVariantList src6);
     QVariantList getGunData(QVariant name);
     QStringList getGunDataKey();
     QVariant getXYSensitive(QVariant index);

@@ -95,9 +95,9 @@ void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
     guns.mouseSaveGundata(index.toString(), src6);
 }
 
-void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
+QVariant myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
 {
-    guns.modifyGundata(modifyType.toInt(), src6);
+    return guns.modifyGundata(modifyType.toInt(), src6);
 }
 
 QVariantList myQQuickView::getGunData(QVariant name)

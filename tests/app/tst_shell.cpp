@@ -2,13 +2,18 @@
 // connection, the poll timer, DPI notices, removal and reconnection, restore
 // requests and quitting.
 #include "ShellFixture.h"
+#include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/UserEvent.h"
 #include "store/DpiSwitchText.h"
 #include "view/Ui_Controler.h"
 
 #include <QMenu>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QQmlContext>
+#include <atomic>
+#include <csignal>
 #include <thread>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +58,9 @@ private slots:
     void withoutADeviceTheWindowHidesAndTheTrayStays();
     void theFirstAnsweringEntryWins();
     void aBurstOfDeviceChangesGivesOneCheck();
+    void deviceChangesWhileListeningStartNoCheck();
+    void aDeviceChangeDuringConnectionNeverBlocksTheCheck();
+    void terminationSignalsQuitAsTheQuitActionDoes();
     void stageSwitchesReachTheSceneAndTheTray();
     void unpluggingAndReplugging();
     void restoreRequestsNeedAConnectedDevice();
@@ -60,6 +68,7 @@ private slots:
     void onlyTheStartEventRunsTheScene();
     void controllerMovesHidesAndProtects();
     void secondInstanceReachesTheFirst();
+    void aLockThatCannotBeTakenIsNotAnotherInstance();
     void viewSlotsInTheirDeclaredOrder();
 };
 
@@ -69,12 +78,16 @@ void TestShell::connectingStartsEverything()
     const int device = bus().plug(sim::MouseConfig{});
     bus().state(device).keyboardOption = {1, 2, 3, 4};
     Widget &w = shell.start();
+    QStringList notices;
+    w.observeNotices([&notices](const QString &title, const QString &text, QSystemTrayIcon::MessageIcon icon, int ms) {
+        notices << QStringLiteral("%1|%2|%3|%4").arg(title, text).arg(int(icon)).arg(ms);
+    });
     fixture::MessageLog log;
     w.showNormal();
     w.checkDevice();
 
     QVERIFY(log.lines.contains(QStringLiteral("Device Connect")));
-    QVERIFY(log.lines.contains(QStringLiteral("notice: Info | Detect Device")));
+    QCOMPARE(notices, QStringList{QStringLiteral("Info|Detect Device|%1|10000").arg(int(QSystemTrayIcon::Information))});
     QVERIFY(Widget::deviceConnected);
     QVERIFY(w.deviceLink().isListening);
     QCOMPARE(w.deviceLink().deviceIndex, 0);
@@ -176,8 +189,72 @@ void TestShell::aBurstOfDeviceChangesGivesOneCheck()
     QCOMPARE(log.lines.first(), QStringLiteral("Device DisConnect"));
     QTest::qWait(2500);
     QCOMPARE(log.lines.size(), 1);
-    QCOMPARE(w.pollTimer().interval(), Widget::kPollIntervalMs);
+    QCOMPARE(w.pollTimer().interval(), 2048);
     QVERIFY(w.pollTimer().isSingleShot());
+}
+
+void TestShell::deviceChangesWhileListeningStartNoCheck()
+{
+    Shell shell;
+    bus().plug(sim::MouseConfig{});
+    Widget &w = shell.start();
+    w.checkDevice();
+    QVERIFY(w.deviceLink().isListening);
+    w.deviceChanged();
+    w.deviceChanged();
+    QVERIFY(!w.pollTimer().isActive());
+}
+
+// A device-change notice handled while the keyboard option is written (the
+// exchange processes GUI events before the listener runs) must not lead to a
+// check that waits for the running listener. A watchdog ends the listener if
+// the GUI thread hangs, so that the test fails instead of hanging.
+void TestShell::aDeviceChangeDuringConnectionNeverBlocksTheCheck()
+{
+    Shell shell;
+    bus().plug(sim::MouseConfig{});
+    Widget &w = shell.start();
+    QMetaObject::invokeMethod(&w, &Widget::deviceChanged, Qt::QueuedConnection);
+    w.checkDevice();
+    QVERIFY(w.deviceLink().isListening);
+
+    std::atomic_bool done{false}, rescued{false};
+    std::thread watchdog([&] {
+        for (int i = 1; !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (i % 60 == 0 && !done) { // blocked for 6 s: end the loop it waits for
+                rescued = true;
+                w.deviceLink().stopListener();
+            }
+        }
+    });
+    QTest::qWait(2500); // past the poll interval
+    w.checkDevice();    // as a timer armed then would
+    done = true;
+    watchdog.join();
+    QVERIFY(!rescued);
+    QVERIFY(w.deviceLink().isListening);
+    QVERIFY(!w.pollTimer().isActive());
+}
+
+void TestShell::terminationSignalsQuitAsTheQuitActionDoes()
+{
+    Shell shell;
+    bus().plug(sim::MouseConfig{});
+    Widget &w = shell.start();
+    QuitSignals quit;
+    QVERIFY(quit.isActive());
+    QObject::connect(&quit, &QuitSignals::quitRequested, &w, &Widget::exitSYS);
+    QSignalSpy requests(&quit, &QuitSignals::quitRequested);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        w.checkDevice();
+        QVERIFY(w.deviceLink().isListening);
+        ::raise(signal); // handled: the process goes on
+        QTRY_COMPARE(requests.size(), 1);
+        QCOMPARE(requests.takeFirst().first().toInt(), signal);
+        QVERIFY(!w.deviceLink().isListening);
+        w.deviceLink().waitForListener();
+    }
 }
 
 void TestShell::stageSwitchesReachTheSceneAndTheTray()
@@ -331,6 +408,25 @@ void TestShell::secondInstanceReachesTheFirst()
         QVERIFY(sent);
     }
     QCOMPARE(received.first().first().toString(), QString());
+}
+
+void TestShell::aLockThatCannotBeTakenIsNotAnotherInstance()
+{
+    const QString id = QStringLiteral("talon-lock-%1").arg(QCoreApplication::applicationPid());
+    QTemporaryFile notAFolder;
+    QVERIFY(notAFolder.open());
+    SingleInstance broken(id, nullptr, notAFolder.fileName());
+    QVERIFY(broken.lockFailed());
+    QVERIFY(!broken.isRunning());
+    QVERIFY2(broken.lockFailure().startsWith(notAFolder.fileName() + QLatin1Char('/')),
+             qPrintable(broken.lockFailure()));
+
+    QTemporaryDir folder;
+    SingleInstance first(id, nullptr, folder.path());
+    SingleInstance second(id, nullptr, folder.path());
+    QVERIFY(!first.lockFailed() && !first.isRunning());
+    QVERIFY(second.isRunning());
+    QVERIFY(!second.lockFailed());
 }
 
 void TestShell::viewSlotsInTheirDeclaredOrder()

@@ -78,5 +78,45 @@ expect "frame 0d 01 80 00 00 00 00 71" "560 apply keys"
 expect "frame 03 04 01 00 00 00 00 f7" "560 apply rate on profile 4"
 expect "frame 0c 01 80" "560 apply blocks"
 
+# Exit statuses of the real executable, and what it prints.
+exits() { # expected status, TALON_SIM, command... -> output in $work/out
+    local want=$1 mouse=$2; shift 2
+    checks=$((checks + 1))
+    env LD_PRELOAD="$sim" TALON_SIM="$mouse" "$talonctl" "$@" > "$work/out" 2> "$work/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: talonctl $* ($mouse) exited $got, not $want"; cat "$work/out" "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+config553=$(cat "$work/config-553") config560=$(cat "$work/config-560")
+
+exits 0 553 --version
+grep -qx "talonctl [0-9]*\.[0-9]*\.[0-9]*" "$work/out" || { echo "FAIL: --version: $(cat "$work/out")"; failures=$((failures + 1)); }
+exits 0 553 dpi --help
+grep -q "^Usage: talonctl dpi" "$work/out" || { echo "FAIL: dpi --help"; failures=$((failures + 1)); }
+# A usage error is one line, found with no mouse plugged in.
+exits 2 none rate 300 --config "$config553"
+sed -i '/^virtual mouse: /d' "$work/err" # the preloaded mouse's own greeting
+[ "$(wc -l < "$work/err")" -eq 1 ] && grep -q "^talonctl: .*(see talonctl rate --help)$" "$work/err" \
+    || { echo "FAIL: usage error: $(cat "$work/err")"; failures=$((failures + 1)); }
+exits 1 none status --config "$config553"
+# The mouse refuses the data reports: status 3, the command named.
+exits 3 "553,fault=write,onset=13" keys --config "$config553"
+grep -q "keys: the mouse did not take hid553_12H_SetKeyMatrix" "$work/err" \
+    || { echo "FAIL: refusal not named: $(cat "$work/err")"; failures=$((failures + 1)); }
+exits 3 "560,fault=stall,onset=23" read-profile 2 --config "$config560"
+[ ! -s "$work/out" ] || { echo "FAIL: a failed read printed bytes"; failures=$((failures + 1)); }
+exits 3 "553,unplug=9" apply --config "$config553"
+
+# Machine-readable output parses.
+for cmd in "status" "probe" "current-dpi" "read-profile 3"; do
+    # shellcheck disable=SC2086
+    exits 0 560 $cmd --json --config "$config560"
+    checks=$((checks + 1))
+    python3 -m json.tool < "$work/out" > /dev/null \
+        || { echo "FAIL: $cmd --json is not JSON:"; cat "$work/out"; failures=$((failures + 1)); }
+done
+
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -16,6 +16,8 @@ private slots:
     void init() { fixture::resetBus(); }
     void readsHexadecimalAndDecimalFieldsWithDefaults();
     void noCountMeansNoRows();
+    void aDamagedCountOrReportLengthIsBounded_data();
+    void aDamagedCountOrReportLengthIsBounded();
     void parseHex_data();
     void parseHex();
     void theLastMatchingInterfaceWins();
@@ -67,6 +69,49 @@ void TestDeviceTable::noCountMeansNoRows()
 {
     QVERIFY(deviceTable::read(write("[0]\nvid=04d9\n")).isEmpty());
     QVERIFY(deviceTable::read(dir.filePath(QStringLiteral("absent.bin"))).isEmpty());
+}
+
+void TestDeviceTable::aDamagedCountOrReportLengthIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("located"); // the row of the plugged mouse gets its paths
+    const QByteArray row0 = "[0]\nvid=04d9\npid=a1ee\nusagePage=ff00\nusage=ff00\n";
+    QTest::newRow("two thousand million rows")
+        << "[common]\ndeviceCount=2000000000\n" + row0 << 0 << false;
+    QTest::newRow("a few hundred rows too many")
+        << "[common]\ndeviceCount=257\n" + row0 << 0 << false;
+    QTest::newRow("negative") << "[common]\ndeviceCount=-1\n" + row0 << 0 << false;
+    QTest::newRow("the largest table") << "[common]\ndeviceCount=256\n" + row0 << 256 << true;
+    QTest::newRow("report length 0") << "[common]\ndeviceCount=1\n" + row0 + "reportLength=0\n"
+                                     << 1 << false;
+    QTest::newRow("report length -1") << "[common]\ndeviceCount=1\n" + row0 + "reportLength=-1\n"
+                                      << 1 << false;
+    QTest::newRow("report length 2^31")
+        << "[common]\ndeviceCount=1\n" + row0 + "reportLength=2147483648\n"
+        << 1 << false;
+    QTest::newRow("report length 1025")
+        << "[common]\ndeviceCount=1\n" + row0 + "reportLength=1025\n"
+        << 1 << false;
+    QTest::newRow("report length 1") << "[common]\ndeviceCount=1\n" + row0 + "reportLength=1\n"
+                                     << 1 << true;
+    QTest::newRow("report length 1024")
+        << "[common]\ndeviceCount=1\n" + row0 + "reportLength=1024\n"
+        << 1 << true;
+}
+
+void TestDeviceTable::aDamagedCountOrReportLengthIsBounded()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, rows);
+    QFETCH(bool, located);
+    bus().plug(fixture::mouse(sim::Family::F553));
+    QList<DeviceEntry> table = deviceTable::read(write(ini));
+    QCOMPARE(table.size(), rows);
+    if (table.isEmpty())
+        return;
+    deviceTable::locateInterfaces(table[0]);
+    QCOMPARE(!table[0].commandPath.isEmpty(), located);
 }
 
 void TestDeviceTable::parseHex_data()

@@ -1,9 +1,11 @@
 // The event listener: stage switches, removal, the option bits it sets, and
 // its thread handing over to the GUI side.
 #include "LinkFixture.h"
+#include "device/DeviceTable.h"
 
 #include <QMutex>
 #include <QTest>
+#include <algorithm>
 
 using fixture::bus;
 using sim::Family;
@@ -63,6 +65,8 @@ private slots:
     void unpluggingIsNoticedOnce();
     void withoutAnEventInterfaceTheFlagIsCleared();
     void stoppingEndsTheLoopAndRestartingNeverRunsTwo();
+    void eachReadWaitsHalfASecond();
+    void callsOnHidapisSharedStateNeverOverlap();
 };
 
 void TestListener::startingSetsTheFamilysOptionBits_data()
@@ -194,6 +198,49 @@ void TestListener::stoppingEndsTheLoopAndRestartingNeverRunsTwo()
     }
     QCOMPARE(most, 1);
     QCOMPARE(open, 0);
+}
+
+void TestListener::eachReadWaitsHalfASecond()
+{
+    Hid_Thread link;
+    const int device = fixture::attach(link, fixture::mouse(Family::F553));
+    link.startListener(0);
+    bus().pressDpiButton(device, 2);
+    const auto reads = [] {
+        const std::vector<sim::Record> all = bus().records();
+        return std::count_if(all.begin(), all.end(), [](const sim::Record &r) {
+            return r.kind == sim::Record::Kind::EventRead;
+        });
+    };
+    QTRY_VERIFY(reads() >= 2);
+    link.stopListener();
+    link.waitForListener();
+    for (const sim::Record &r : bus().records())
+        if (r.kind == sim::Record::Kind::EventRead)
+            QCOMPARE(r.ms, 500);
+}
+
+// hid_open_path and hid_enumerate reset hidapi's shared error string: the
+// listener's opens and the GUI thread's must take turns.
+void TestListener::callsOnHidapisSharedStateNeverOverlap()
+{
+    bus().setRealTime(false); // the loop reopens the event interface at once, again and again
+    bus().probeGlobalState(true);
+    Hid_Thread link;
+    const int device = fixture::attach(link, fixture::mouse(Family::F553));
+    link.startListener(0);
+    QTRY_VERIFY(bus().records().size() > 20);
+    for (int i = 0; i < 40; ++i) {
+        uchar stage = 0;
+        link.hid553_8BH_GetCurrentDPI(stage);
+        DeviceEntry e = fixture::entryFor(device);
+        deviceTable::locateInterfaces(e);
+    }
+    link.stopListener();
+    link.waitForListener();
+    const int overlaps = bus().globalStateOverlaps();
+    bus().probeGlobalState(false);
+    QCOMPARE(overlaps, 0);
 }
 
 QTEST_GUILESS_MAIN(TestListener)

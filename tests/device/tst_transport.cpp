@@ -31,6 +31,7 @@ private slots:
     void misbehavingMiceNeverHangOrCrash();
     void aStalledReadGivesUpAfterItsTimeOut();
     void unusableEntriesFailCleanly();
+    void eachSlotRecordsWhetherTheMouseTookIt();
 
     void handshakePassesInPlainAndEnciphered_data();
     void handshakePassesInPlainAndEnciphered();
@@ -265,14 +266,34 @@ void TestTransport::misbehavingMiceNeverHangOrCrash()
         uchar block[128];
         std::memset(block, 0x44, sizeof block);
         uchar a = 7, b = 7, c = 7, d = 7;
+        // The last reply the mouse sent, as the caller must receive it.
+        const auto lastReply = [] {
+            sim::Frame8 f{};
+            for (const sim::Record &r : bus().records())
+                if (r.kind == sim::Record::Kind::FeatureIn)
+                    f = r.frame;
+            return f;
+        };
         if (family == Family::F553) {
             link.hid553_13H_SetMacroKey(1, block);
             link.hid553_83H_GetKeyboardoption(a, b, c, d);
+            if (fault == 1) { // noise comes back as it came, and nothing else
+                const sim::Frame8 r = lastReply();
+                QCOMPARE((std::array<uchar, 4>{a, b, c, d}),
+                         (std::array<uchar, 4>{r[1], r[2], r[3], r[4]}));
+            } else if (fault == 0 || fault == 2 || fault == 3 || fault == 7) {
+                // No answer, or one cut short: the caller's values stay.
+                QCOMPARE((std::array<uchar, 4>{a, b, c, d}), (std::array<uchar, 4>{7, 7, 7, 7}));
+            }
             link.hid553_8BH_GetCurrentDPI(a);
         } else {
             link.hid560_0CH_setProfile(block, 1);
             link.hid560_03H_SetReportRate(1);
             link.hid560_84H_GetCurrentDPI(a, b);
+            if (fault == 1) {
+                const sim::Frame8 r = lastReply();
+                QCOMPARE((std::array<uchar, 2>{a, b}), (std::array<uchar, 2>{r[1], r[2]}));
+            }
             link.hid560_8CH_readProfile(block, 1);
             // Whatever went wrong, a partial or padded read never lands in the block.
             const bool untouched =
@@ -311,15 +332,71 @@ void TestTransport::unusableEntriesFailCleanly()
     QVERIFY(empty.hidIdle);
     QVERIFY(!empty.chkDeviceIsEnCode(3));
 
-    // A report length of zero in the table must not loop forever.
+    // A report length of zero in the table must not loop forever, and the
+    // mouse must not be told of a block that can never follow.
+    for (Family family : {Family::F553, Family::F560}) {
+        fixture::resetBus();
+        Hid_Thread link;
+        link.setModel(family == Family::F560 ? "560" : "553", false);
+        fixture::attach(link, fixture::mouse(family));
+        link.deviceList[0].reportLength = 0;
+        uchar block[128] = {};
+        if (family == Family::F553)
+            link.hid553_12H_SetKeyMatrix(block, 1);
+        else
+            link.hid560_8CH_readProfile(block, 1);
+        QVERIFY(bus().frames().empty());
+        QVERIFY(bus().outputReports().empty());
+        QVERIFY(link.hidIdle);
+        QCOMPARE(bus().openHandles(), 0);
+        QVERIFY(!link.exchangeRecord().lastOk);
+    }
+}
+
+void TestTransport::eachSlotRecordsWhetherTheMouseTookIt()
+{
     Hid_Thread link;
-    fixture::attach(link, fixture::mouse(Family::F553));
-    link.deviceList[0].reportLength = 0;
-    uchar block[64] = {};
-    link.hid553_12H_SetKeyMatrix(block, 1);
-    QVERIFY(bus().outputReports().empty());
-    QVERIFY(link.hidIdle);
-    QCOMPARE(bus().openHandles(), 0);
+    link.setModel("560", false);
+    const int device = fixture::attach(link, fixture::mouse(Family::F560, 64));
+    uchar block[128] = {};
+    uchar a = 0, b = 0;
+
+    link.hid560_0CH_setProfile(block, 1);
+    link.hid560_84H_GetCurrentDPI(a, b);
+    link.hid560_8CH_readProfile(block, 2);
+    QCOMPARE(link.exchangeRecord().exchanges, 3);
+    QCOMPARE(link.exchangeRecord().failures, 0);
+    QVERIFY(link.exchangeRecord().lastOk);
+
+    // A reply cut short is no answer, and neither is a short data report.
+    bus().faults(device).shortReports = true;
+    link.hid560_84H_GetCurrentDPI(a, b);
+    QVERIFY(!link.exchangeRecord().lastOk);
+    QCOMPARE(link.exchangeRecord().firstFailure, QStringLiteral("hid560_84H_GetCurrentDPI"));
+    link.hid560_8CH_readProfile(block, 2);
+    QCOMPARE(link.exchangeRecord().failures, 2);
+    bus().faults(device).shortReports = false;
+
+    // One failed profile of a per-profile setting fails the slot.
+    link.resetExchangeRecord();
+    bus().faults(device).onset = 0;
+    bus().faults(device).unplugAfter = 2;
+    link.hid560_03H_SetReportRate(1);
+    QCOMPARE(link.exchangeRecord().exchanges, 1);
+    QCOMPARE(link.exchangeRecord().firstFailure, QStringLiteral("hid560_03H_SetReportRate"));
+
+    // A command dropped for want of the idle token was not taken either.
+    bus().replug(device);
+    link.deviceList = {fixture::entryFor(device)}; // a failed open emptied the path
+    link.resetExchangeRecord();
+    link.hidIdle = false;
+    link.hid560_02H_SetCurrentProfile(1);
+    QCOMPARE(link.exchangeRecord().failures, 1);
+    QCOMPARE(link.exchangeRecord().firstFailure, QStringLiteral("hid560_02H_SetCurrentProfile"));
+    link.hidIdle = true;
+    link.hid560_02H_SetCurrentProfile(1);
+    QVERIFY(link.exchangeRecord().lastOk);
+    QCOMPARE(link.exchangeRecord().failures, 1);
 }
 
 void TestTransport::handshakePassesInPlainAndEnciphered_data()

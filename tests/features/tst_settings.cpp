@@ -14,6 +14,9 @@ private slots:
     void sensorEncodings();
     void dpiOn553FillsDisabledStages();
     void dpiOn560PatchesBlocksOneToFour();
+    void stagesMissingFromAShortListStayZero();
+    void everyStepOfTheLookupTables_data();
+    void everyStepOfTheLookupTables();
     void dpiOn560OfAGunMouseSendsFourBlocks();
     void currentStageAndReportRate();
     void keyboardOptionOfEachFamily();
@@ -83,6 +86,54 @@ void TestSettings::dpiOn553FillsDisabledStages()
     QCOMPARE(rig.mouse().dpiStageCount, uchar(3));
 }
 
+void TestSettings::stagesMissingFromAShortListStayZero()
+{
+    {
+        // 553: stages beyond the list are 0, disabled ones still 0x80.
+        FeatureRig rig(sim::Family::F553);
+        rig.settings->mouseSetDpi(8, QStringLiteral("4090"), ints({800, 1600, 3200}));
+        QCOMPARE(fixture::receivedData().left(8), QByteArray::fromHex("070f1f0000000000"));
+        fixture::bus().clearRecords();
+        rig.settings->mouseSetDpi(2, QStringLiteral("3360"), ints({800, 1600, 3200}));
+        QCOMPARE(fixture::receivedData().left(8), QByteArray::fromHex("070f808080808080"));
+    }
+    // 560: the stage bytes of the blocks, both copies.
+    FeatureRig rig(sim::Family::F560);
+    rig.settings->mouseSetDpi(2, QStringLiteral("3360"), ints({800, 1600}));
+    const auto &sent = rig.mouse().profile[1];
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sent.data()) + 84, 16),
+             QByteArray::fromHex("070f000000000000070f000000000000"));
+}
+
+// Each limit of both lookup tables, and the value just above it, which
+// belongs to the next step.
+void TestSettings::everyStepOfTheLookupTables_data()
+{
+    QTest::addColumn<QString>("sensor");
+    QTest::addColumn<QList<int>>("limits");
+    QTest::addColumn<QList<int>>("codes");
+    QTest::newRow("3050") << QStringLiteral("3050")
+                          << QList<int>{250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000}
+                          << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 0x45, 0x46, 0x47, 0x48};
+    QTest::newRow("3320") << QStringLiteral("3320")
+                          << QList<int>{250,  500,  750,  1000, 1250, 1500, 1750, 2000, 2250, 2500, 2750,
+                                        3000, 3250, 3500, 4000, 4500, 5000, 5500, 6000, 6500, 7000}
+                          << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 72, 73, 74, 75, 76, 77, 78};
+}
+
+void TestSettings::everyStepOfTheLookupTables()
+{
+    QFETCH(QString, sensor);
+    QFETCH(QList<int>, limits);
+    QFETCH(QList<int>, codes);
+    QCOMPARE(int(dpiEncoding::encode(sensor, 1).byte), codes.first());
+    for (int j = 0; j < limits.size(); ++j) {
+        QCOMPARE(int(dpiEncoding::encode(sensor, limits[j]).byte), codes[j]);
+        const int next = j + 1 < codes.size() ? codes[j + 1] : 0;
+        QCOMPARE(int(dpiEncoding::encode(sensor, limits[j] + 1).byte), next);
+    }
+}
+
 void TestSettings::dpiOn560PatchesBlocksOneToFour()
 {
     FeatureRig rig(sim::Family::F560);
@@ -113,7 +164,7 @@ void TestSettings::dpiOn560PatchesBlocksOneToFour()
     rig.settings->mouseSetDpi(2, QStringLiteral("3360"), ints({400, 800}));
     QCOMPARE(int(rig.mouse().profile[1][82]), 0x82);
     QCOMPARE(int(rig.mouse().profile[1][100]), 0x03);
-    QCOMPARE(int(rig.mouse().profile[1][86]), 0xFF); // a missing value is 0, which encodes as -1
+    QCOMPARE(int(rig.mouse().profile[1][86]), 0x00); // no value, no DPI
 }
 
 void TestSettings::dpiOn560OfAGunMouseSendsFourBlocks()

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <X11/Xlib.h>
+
 namespace {
 
 QStringList events;
@@ -57,6 +59,7 @@ private slots:
     void combinationsArriveInOrder();
     void clicksWithPositions();
     void otherButtonsAreNotReported();
+    void releasesArriveWhileAnotherClientHoldsAGrab();
     void nothingAfterRemoval();
     void withoutAnXServerInstallationFails();
 };
@@ -111,6 +114,38 @@ void TestX11Capture::otherButtonsAreNotReported()
     xdotool({"click", "4", "click", "5", "click", "8"});
     QTest::qWait(500);
     QVERIFY(events.isEmpty());
+}
+
+// Another client's pointer and keyboard grab, as a button press on its window
+// makes one: presses and releases must both still arrive.
+void TestX11Capture::releasesArriveWhileAnotherClientHoldsAGrab()
+{
+    Display *other = XOpenDisplay(nullptr);
+    QVERIFY(other);
+    const Window window = XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 300, 300, 0, 0, 0);
+    XMapRaised(other, window);
+    XWindowAttributes attributes = {};
+    for (int i = 0; i < 100; ++i) {
+        XSync(other, False);
+        XGetWindowAttributes(other, window, &attributes);
+        if (attributes.map_state == IsViewable)
+            break;
+        QTest::qWait(20);
+    }
+    QCOMPARE(attributes.map_state, IsViewable);
+    QCOMPARE(XGrabPointer(other, window, False, ButtonPressMask | ButtonReleaseMask, GrabModeAsync,
+                          GrabModeAsync, None, None, CurrentTime),
+             GrabSuccess);
+    QCOMPARE(XGrabKeyboard(other, window, False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
+    XSync(other, False);
+
+    xdotool({"key", "a"});
+    xdotool({"mousemove", "60", "70", "click", "1"});
+    settle(4);
+    XUngrabKeyboard(other, CurrentTime);
+    XUngrabPointer(other, CurrentTime);
+    XCloseDisplay(other);
+    QCOMPARE(events, (QStringList{"key 04 down", "key 04 up", "button f0 down 60,70", "button f0 up 60,70"}));
 }
 
 void TestX11Capture::nothingAfterRemoval()

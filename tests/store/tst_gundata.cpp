@@ -13,6 +13,8 @@ private slots:
     void saveAndReadAnEntry();
     void withoutTheFileNothingHappens();
     void renameByModify();
+    void namesThatWouldWipeOrOverwriteAreRefused_data();
+    void namesThatWouldWipeOrOverwriteAreRefused();
     void keysListEveryEntry();
     void perProfileValuesAndDefaults();
 };
@@ -47,8 +49,10 @@ void TestGunData::renameByModify()
     ModulesCopy m;
     ProfileStore profiles(m.root());
     GunDataStore guns(profiles, m.root());
-    guns.modifyGundata(1, {"b", "k", "p", "x", "y", "t", "3"});
-    QVERIFY(guns.getGunData(QStringLiteral("3")).isEmpty());
+    QVERIFY(guns.modifyGundata(1, {"a", "k", "p", "x", "y", "t", "none"}));
+    QCOMPARE(guns.getGunData(QStringLiteral("a")).size(), 5);
+    QVERIFY(guns.modifyGundata(1, {"b", "k", "p", "x", "y", "t", "a"}));
+    QVERIFY(guns.getGunData(QStringLiteral("a")).isEmpty());
     QCOMPARE(guns.getGunData(QStringLiteral("b")), (QVariantList{"k", "p", "x", "y", "t"}));
     guns.modifyGundata(0, {"b"});
     QVERIFY(guns.getGunData(QStringLiteral("b")).isEmpty());
@@ -56,6 +60,41 @@ void TestGunData::renameByModify()
     QCOMPARE(guns.getGunData(QStringLiteral("0")).size(), 6);
     guns.modifyGundata(1, {"c", "k"}); // short: outside the contract, ignored
     QVERIFY(guns.getGunData(QStringLiteral("c")).isEmpty());
+}
+
+void TestGunData::namesThatWouldWipeOrOverwriteAreRefused_data()
+{
+    QTest::addColumn<int>("modifyType");
+    QTest::addColumn<QVariantList>("src");
+    QTest::newRow("remove with an empty name") << 0 << QVariantList{""};
+    QTest::newRow("remove a position") << 0 << QVariantList{"3"};
+    QTest::newRow("rename from an empty name")
+        << 1 << QVariantList{"b", "k", "1", "2", "3", "4", ""};
+    QTest::newRow("rename to an empty name")
+        << 1 << QVariantList{"", "k", "1", "2", "3", "4", "M416"};
+    QTest::newRow("rename onto position 0") << 1 << QVariantList{"0", "k", "1", "2", "3", "4", "b"};
+    QTest::newRow("rename onto position 5") << 1 << QVariantList{"5", "k", "1", "2", "3", "4", "b"};
+    QTest::newRow("a name with a group separator")
+        << 1 << QVariantList{"a/b", "k", "1", "2", "3", "4", "b"};
+}
+
+void TestGunData::namesThatWouldWipeOrOverwriteAreRefused()
+{
+    QFETCH(int, modifyType);
+    QFETCH(QVariantList, src);
+    ModulesCopy m;
+    ProfileStore profiles(m.root());
+    GunDataStore guns(profiles, m.root());
+    QVERIFY(guns.modifyGundata(1, {"b", "k", "p", "x", "y", "t", "none"}));
+    const QByteArray before = ModulesCopy::read(guns.filePath());
+
+    QVERIFY(!guns.modifyGundata(modifyType, src));
+    QCOMPARE(ModulesCopy::read(guns.filePath()), before);
+    QCOMPARE(guns.getGunDataKey(), (QStringList{"0", "1", "2", "3", "4", "5", "b"}));
+    // Names that merely hold digits are names.
+    QVERIFY(guns.modifyGundata(1, {"M1911", "k", "1", "2", "3", "4", "b"}));
+    QVERIFY(guns.modifyGundata(1, {"07", "k", "1", "2", "3", "4", "M1911"}));
+    QCOMPARE(guns.getGunData(QStringLiteral("07")).size(), 5);
 }
 
 void TestGunData::keysListEveryEntry()

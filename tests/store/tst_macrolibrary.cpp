@@ -4,6 +4,7 @@
 #include "store/MacroLibrary.h"
 #include "store/ProfileStore.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestMacroLibrary : public QObject
@@ -20,6 +21,7 @@ private slots:
     void deleteRemovesTheFile();
     void deleteCleanUpRestoresBoundButtons();
     void importKeepsAnExistingMacroAndExportReplaces();
+    void importWithoutAMacroFolderReportsFalse();
     void hostileNamesAreRefusedEverywhere_data();
     void hostileNamesAreRefusedEverywhere();
 };
@@ -158,6 +160,23 @@ void TestMacroLibrary::deleteCleanUpRestoresBoundButtons()
     profiles.currentProfile = 3;
     QCOMPARE(profiles.getDataList(QStringLiteral("mouseKeyMatrix/0"), false),
              profiles.getDataList(QStringLiteral("mouseKeyMatrix/0"), true));
+}
+
+void TestMacroLibrary::importWithoutAMacroFolderReportsFalse()
+{
+    ModulesCopy m;
+    ProfileStore profiles(m.root());
+    MacroLibrary macros(profiles, m.root());
+    const QString mc = m.path(QStringLiteral("../in.mc"));
+    ModulesCopy::write(mc, "[config]\ntotal=0\nrepeat=1\n");
+    QVERIFY(QDir(m.path(QStringLiteral("macro"))).removeRecursively());
+    // The screen creates an empty macro when the import says false; a true
+    // here would list a macro that has no file.
+    QVERIFY(!macros.importMacro(QStringLiteral("q"), mc));
+    QVERIFY(!QFile::exists(macros.macroPath(QStringLiteral("q"))));
+    // An unreadable source copies nothing either.
+    QDir().mkpath(m.path(QStringLiteral("macro")));
+    QVERIFY(!macros.importMacro(QStringLiteral("q"), m.path(QStringLiteral("../absent.mc"))));
 }
 
 void TestMacroLibrary::importKeepsAnExistingMacroAndExportReplaces()

@@ -1,8 +1,12 @@
 // The profile store: current and default profile, lists, and the whole-file
 // operations, which must never lose or half-write a profile.
 #include "StoreFixture.h"
+#include "store/FileReplace.h"
 #include "store/ProfileStore.h"
 
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <QTest>
 
 class TestProfileStore : public QObject
@@ -21,6 +25,7 @@ private slots:
     void aFailedImportKeepsTheProfile();
     void pendingChangesOfAReplacedProfileAreNotWrittenIntoTheNewFile();
     void outOfRangeProfilesAreRefused();
+    void aSameSizeReplacementIsSeenAtOnce();
 };
 
 void TestProfileStore::readsTheCurrentOrTheDefaultProfile()
@@ -187,6 +192,25 @@ void TestProfileStore::outOfRangeProfilesAreRefused()
     store.currentProfile = 42;
     QVERIFY(!store.getData(QStringLiteral("mouse/dpiCount"), false).isValid());
     store.setData(QStringLiteral("mouse/dpiCount"), 1); // dropped, no crash
+}
+
+// The settings class caches a file by size and modification time, and the
+// file system's clock ticks coarsely: a same-size replacement made within
+// the tick in which the old file was written (here: touched just before) has
+// the old time, and only the bumped time tells it apart.
+void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.bin"));
+    QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=9\n"));
+    for (int i = 0; i < 40; ++i) {
+        const int value = i % 10;
+        ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0); // the tick's time
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
+                 (i + 9) % 10);
+        QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(), value);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProfileStore)
