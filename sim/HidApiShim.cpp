@@ -8,8 +8,10 @@
 #ifdef TALON_SIM_PRELOAD
 #include "SimEnvironment.h"
 #define TALON_SIM_ENTRY() (sim::environment::ensureConfigured(), sim::environment::pollSignals())
+#define TALON_SIM_EXCHANGE_DONE() sim::environment::writeJournal()
 #else
 #define TALON_SIM_ENTRY() ((void)0)
+#define TALON_SIM_EXCHANGE_DONE() ((void)0)
 #endif
 // Every entry point notes calls made after hid_exit; those touching hidapi's
 // process-wide state also go through the overlap probe.
@@ -78,6 +80,8 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
 {
     TALON_SIM_CALL();
     Bus::instance().close(dev);
+    // An exchange ends with its handle: the journal gets all of it at once.
+    TALON_SIM_EXCHANGE_DONE();
 }
 
 int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *, int)

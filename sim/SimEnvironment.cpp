@@ -139,14 +139,16 @@ void writeTrace()
     std::fclose(f);
 }
 
-// The journal: the trace's lines appended while the program runs, each
-// output report's "out" line followed by its "data" line, so that a test of
-// the real executable sees what the mouse got without ending the program.
-// Written at every call into the mouse (the listener calls twice a second
-// while a mouse is connected) and at exit.
 std::mutex journalLock;
 std::size_t journalled = 0;
 
+} // namespace
+
+// The journal: the trace's lines appended while the program runs, each
+// output report's "out" line followed by its "data" line, so that a test of
+// the real executable sees what the mouse got without ending the program.
+// Written at every call into the mouse, at the end of every exchange (its
+// handle closed) and at exit.
 void writeJournal()
 {
     static const char *path = std::getenv("TALON_SIM_JOURNAL");
@@ -170,8 +172,6 @@ void writeJournal()
     }
     std::fclose(f);
 }
-
-} // namespace
 
 void ensureConfigured()
 {

@@ -20,6 +20,8 @@ namespace sim::environment {
 
 void ensureConfigured();
 void pollSignals();
+// Appends to the TALON_SIM_JOURNAL file what the mouse saw since last time.
+void writeJournal();
 
 // Readable (an eventfd) while a plug or unplug may wait to be announced.
 int announcementFd();

@@ -56,6 +56,9 @@ Item {
     // the current profile, the mouse's button count, the DPI stage shown
     // (0-based, -1 when the mouse reports none) and the panels' language
     // lists by type.
+    // False while the window is hidden to the tray (set by the view): large
+    // pictures are let go meanwhile.
+    property bool onScreen: true
     property int profileNo: 0
     property int keyCount: 8
     property int currentDPI: -1
@@ -664,8 +667,8 @@ Item {
     Environment {
         id: envItem
         visible: false
-        sourceBackground: mainIten.sourceBackground
-        sourceTitleBar: mainIten.sourceTitleBar
+        sourceBackground: mainIten.onScreen ? mainIten.sourceBackground : ""
+        sourceTitleBar: mainIten.onScreen ? mainIten.sourceTitleBar : ""
         sourceTitleLogo: mainIten.sourceTitleLogo
     }
 
@@ -858,14 +861,6 @@ Item {
         visible: false
         source: "panels/Mouse.qml"
         onLoaded: mainIten.panelLoaded("mouse")
-    }
-
-    // Notices about the mouse's connection (no permission to open it, no
-    // mouse found) go here: above the panels, below the dialogs.
-    Item {
-        id: noticePlace
-        objectName: "noticePlace"
-        anchors.fill: parent
     }
 
     // Behind every dialog; drags the window as the empty window does.

@@ -29,6 +29,11 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
       family(DeviceFamily::create(link, board, readModelFlags(config))), buttons(*family, profiles),
       settings(*family), pointer(createPointerSettingsBackend()), appRules(modulesRoot)
 {
+    // The scene graph (render nodes, textures) goes with the window when it
+    // hides to the tray and is built again when it shows.
+    quickWindow()->setPersistentSceneGraph(false);
+    quickWindow()->setPersistentGraphics(false);
+
     const ModelFlags &m = family->model();
     isColorful = m.isColorful;
     isGun = m.isGun;
@@ -123,10 +128,11 @@ void myQQuickView::changeEvent(QEvent *event)
 }
 
 // Hidden to the tray, the program may stay for days: what only the drawn
-// scene needs (its textures and render nodes, cached pictures, the script
-// heap's garbage) is given back, freed heap returns to the system, and the
-// code and data pages of the drawing libraries leave the resident set until
-// they are used again. The scene is drawn again when the window shows.
+// scene needs (its textures and render nodes, the pictures the scene lets go
+// while it is off screen, cached pictures, the script heap's garbage) is
+// given back, freed heap returns to the system, and the code and data pages
+// of the drawing libraries leave the resident set until they are used again.
+// The scene is drawn again when the window shows.
 void myQQuickView::hideEvent(QHideEvent *event)
 {
     QQuickWidget::hideEvent(event);
@@ -136,14 +142,24 @@ void myQQuickView::hideEvent(QHideEvent *event)
     });
 }
 
+void myQQuickView::showEvent(QShowEvent *event)
+{
+    if (QQuickItem *root = rootObject())
+        root->setProperty("onScreen", true);
+    QQuickWidget::showEvent(event);
+}
+
 void myQQuickView::releaseHiddenScene()
 {
+    if (QQuickItem *root = rootObject())
+        root->setProperty("onScreen", false);
     quickWindow()->releaseResources();
     engine()->collectGarbage();
     engine()->trimComponentCache();
     QPixmapCache::clear();
-    malloc_trim(0);
     const std::size_t advised = workingSet::trim();
+    // Last: the heap the steps above freed (the trim's own reading included).
+    malloc_trim(0);
     qCDebug(lcView, "hidden scene released, %zu kB of file mappings advised", advised / 1024);
 }
 

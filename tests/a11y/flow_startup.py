@@ -6,18 +6,27 @@ from talon_a11y import FlowCase, main, wait_until
 
 class Startup(FlowCase):
 
+    def press_during_logo(self, family):
+        """A run whose press on the help button (in the tree, not on screen
+        yet) came while the logo showed. On a busy machine the second may be
+        over before the press: the run is then started again."""
+        for _ in range(3):
+            run = self.talon(family)
+            logo = run.find("image", "Logo")
+            self.assertFalse(run.exists("push button", "Save"))
+            run.press(run.find("push button", "Help", showing=None))
+            if run.showing(logo):
+                return run, logo
+            run.close()
+        self.fail("the logo had always gone before the press came")
+
     def first_start_then_reconnection(self, family):
-        run = self.talon(family)
-        logo = run.find("image", "Logo")
-        # While the logo shows, the interface takes no input: a press on the
-        # help button (in the tree, not on screen yet) opens nothing.
-        self.assertFalse(run.exists("push button", "Save"))
-        help_button = run.find("push button", "Help", showing=None)
-        run.press(help_button)
-        self.assertTrue(run.showing(logo), "the press came after the logo had gone: too slow a machine")
+        run, logo = self.press_during_logo(family)
+        # While the logo shows, the interface takes no input: the press
+        # opened nothing.
         self.assertFalse(run.exists("popup menu", "Help"))
         if family == "553":
-            run.screenshot("startup-logo")
+            run.screenshot("startup-logo", settle=0.1)
 
         save = run.wait_showing("push button", "Save")
         run.wait_idle()

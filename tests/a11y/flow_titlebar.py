@@ -35,8 +35,12 @@ class TitleBar(FlowCase):
         wait_until(lambda: run.opened_urls() == [URL], "the site to be opened")
 
     def test_profile_list(self):
-        run = self.connected("553")
-        run.press("combo box", "Profile")
+        run = self.connected("553", files={"setting/name.bin": {
+            "profile/profileName": "Standard0, Shooter1, Strategy2"}})
+        profiles = run.find("combo box", "Profile")
+        self.assertEqual(run.entries(profiles), ["Standard", "Shooter", "Strategy"])
+        self.assertEqual(run.selected_child(profiles), "Standard")
+        run.press(profiles)
         run.screenshot("profile-list")
         # Opening another list closes this one, and a press on the window
         # closes every list and the help menu.
@@ -53,9 +57,8 @@ class TitleBar(FlowCase):
         run.wait_log("hidden scene released")
         self.assertTrue(run.alive())
 
-        # A double click on the icon brings the window back, drawn again and
-        # working.
-        run.double_click(icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
+        # A click on the icon brings the window back, drawn again and working.
+        run.click(icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
         wait_until(run.window_showing, "the window to come back")
         run.wait_showing("push button", "Save")
         after = run.screenshot("after-restore")

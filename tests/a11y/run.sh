@@ -11,6 +11,8 @@ export TALON_BUILD="$build"
 export TALON_SHOTS="${TALON_SHOTS:-$build/a11y-shots}"
 export PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}"
 export PYTHONDONTWRITEBYTECODE=1
+# with-x.sh starts a tray unless told not to; the flows wait for it.
+[ "${TALON_NO_TRAY:-0}" = 1 ] || export TALON_TRAY=trayer
 case "${1:-}" in
     *.py) set -- /usr/bin/python3 "$@" ;;
 esac

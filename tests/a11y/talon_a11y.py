@@ -14,8 +14,6 @@ import os
 import re
 import shutil
 import signal
-import socket
-import struct
 import subprocess
 import sys
 import tempfile
@@ -88,44 +86,15 @@ def write_ini_values(path, values):
         parser.write(f, space_around_delimiters=False)
 
 
-# --- device arrival -------------------------------------------------------
-
-def _murmur2(data, seed=0):
-    m, h = 0x5BD1E995, (seed ^ len(data)) & 0xFFFFFFFF
-    i = 0
-    while len(data) - i >= 4:
-        k = (int.from_bytes(data[i:i + 4], "little") * m) & 0xFFFFFFFF
-        k = ((k ^ (k >> 24)) * m) & 0xFFFFFFFF
-        h = ((h * m) & 0xFFFFFFFF) ^ k
-        i += 4
-    rest = data[i:]
-    if len(rest) == 3:
-        h ^= rest[2] << 16
-    if len(rest) >= 2:
-        h ^= rest[1] << 8
-    if rest:
-        h = ((h ^ rest[0]) * m) & 0xFFFFFFFF
-    h = ((h ^ (h >> 13)) * m) & 0xFFFFFFFF
-    return h ^ (h >> 15)
-
-
-def udev_announce(action="add", subsystem="hidraw"):
-    """Tells udev listeners that a device came or went, as udevd does after a
-    real plug: a libudev message on the udev netlink group. The preloaded
-    mouse has no device node, so nothing else would tell the program. Needs
-    root (udev listeners take messages from root only)."""
-    properties = ("ACTION=%s\0DEVPATH=/devices/virtual/%s/%s9\0SUBSYSTEM=%s\0SEQNUM=%d\0"
-                  % (action, subsystem, subsystem, subsystem, int(time.time()))).encode()
-    header_size = 40
-    header = (b"libudev\0" + struct.pack(">I", 0xFEEDCAFE)
-              + struct.pack("<III", header_size, header_size, len(properties))
-              + struct.pack(">IIII", _murmur2(subsystem.encode()), 0, 0, 0))
-    sock = socket.socket(socket.AF_NETLINK, socket.SOCK_RAW, 15)  # NETLINK_KOBJECT_UEVENT
-    try:
-        sock.bind((0, 0))
-        sock.sendto(header + properties, (0, 2))  # the udev group
-    finally:
-        sock.close()
+def _wait_for_tray():
+    """The program decides at its start whether there is a tray to live in
+    (without one, closing its window ends it): where trayer runs, wait until
+    its panel is up; a loaded machine may take longer than tests/x11/with-x.sh
+    waits."""
+    if os.environ.get("TALON_TRAY") != "trayer":  # set by run.sh, whose X server has trayer
+        return
+    wait_until(lambda: '("panel" "trayer")' in subprocess.run(
+        ["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout, "the system tray")
 
 
 # --- the program ------------------------------------------------------------
@@ -134,11 +103,12 @@ class Talon:
     """One run of kestrel-talon against the virtual mouse.
 
     family: "553" or "560"; config: {"group/key": value} set in the private
-    apConfig.bin before the start; sim: extra TALON_SIM options ("code=..."),
-    env: extra environment.
+    apConfig.bin before the start; files: {"setting/name.bin": {"group/key":
+    value}} the same for other files of the data tree; sim: extra TALON_SIM
+    options ("code=..."), env: extra environment.
     """
 
-    def __init__(self, family="553", config=None, sim="", env=None, name=None):
+    def __init__(self, family="553", config=None, sim="", env=None, name=None, files=None):
         self.family = family
         self.name = name or "talon-%s" % family
         self.work = tempfile.mkdtemp(prefix="talon-a11y-")
@@ -158,6 +128,8 @@ class Talon:
         settings.update(config or {})
         if settings:
             write_ini_values(self.path("setting/apConfig.bin"), settings)
+        for relative, values in (files or {}).items():
+            write_ini_values(self.path(relative), values)
         self.exe = exe
         self.sim = family + ("," + sim if sim else "")
         self.extra_env = env or {}
@@ -170,6 +142,7 @@ class Talon:
     # lifecycle
 
     def start(self):
+        _wait_for_tray()
         runtime = os.path.join(self.work, "run")
         os.makedirs(runtime, mode=0o700)
         # Web addresses go to a stand-in browser that notes them.
@@ -318,10 +291,9 @@ class Talon:
         self.wait_log("Device removed", seen + 1)
 
     def replug(self):
-        """Plugs the mouse back in and announces it as udevd would; the
-        program checks for devices 2048 ms later."""
+        """Plugs the mouse back in; the virtual mouse tells the program's
+        device monitor, which checks for devices 2048 ms later."""
         os.kill(self.pid, signal.SIGUSR2)
-        udev_announce("add")
 
     # the accessibility tree
 
@@ -351,17 +323,20 @@ class Talon:
         app.clearCache()
         roots = [app]
         if inside is not None:
-            roots = [n for n in _walk(app) if _role(n) in ("dialog", "panel") and n.name == inside]
+            roots = [n for n in _walk(app) if _role(n) in ("dialog", "panel") and _name(n) == inside]
         found = []
         for root in roots:
             for node in _walk(root):
                 if node is root:
                     continue
-                if role is not None and _role(node) != role:
-                    continue
-                if name is not None and not _name_matches(node, name):
-                    continue
-                if showing is not None and self.showing(node) != showing:
+                try:
+                    if role is not None and _role(node) != role:
+                        continue
+                    if name is not None and not _name_matches(node, name):
+                        continue
+                    if showing is not None and self.showing(node) != showing:
+                        continue
+                except Exception:  # gone meanwhile, or the bus was slow: the next look decides
                     continue
                 found.append(node)
         return found
@@ -426,6 +401,11 @@ class Talon:
     def text(node):
         t = node.queryText()
         return t.getText(0, -1)
+
+    @staticmethod
+    def entries(node):
+        """The names of a combo box's entries (its children), in order."""
+        return [node.getChildAtIndex(i).name for i in range(node.childCount)]
 
     @staticmethod
     def selected_child(node):
@@ -507,6 +487,7 @@ class Talon:
     def tray_icon(self):
         """(x, y, width, height) of the program's icon in the system tray
         (trayer), when it is there and mapped; else None."""
+        self.check_alive()
         tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
         panel = re.search(r"^\s*(0x[0-9a-f]+) .*\(\"panel\" \"trayer\"\)", tree, re.M)
         if not panel:
@@ -522,9 +503,10 @@ class Talon:
         field = lambda label: int(re.search(label + r":\s*(-?\d+)", info).group(1))
         return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
 
-    def double_click(self, x, y):
-        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1"],
-                       check=True)
+    def click(self, x, y, button=1, repeat=1):
+        """A click of the pointer at screen position x, y (xdotool)."""
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
+                        "--delay", "80", str(button)], check=True)
 
     def opened_urls(self):
         """What the program asked the desktop to open (a stand-in browser
@@ -582,6 +564,13 @@ def _walk(node):
 def _role(node):
     try:
         return node.getRoleName()
+    except Exception:  # gone from the bus
+        return None
+
+
+def _name(node):
+    try:
+        return node.name
     except Exception:  # gone from the bus
         return None
 

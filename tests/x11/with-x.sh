@@ -19,8 +19,10 @@ done
 if [ "${TALON_NO_TRAY:-0}" != 1 ]; then
     trayer --edge bottom --align left --widthtype request --height 24 >/dev/null 2>&1 &
     tray=$!
-    for _ in $(seq 1 30); do
-        xprop -root _NET_SYSTEM_TRAY_S0 >/dev/null 2>&1 && xwininfo -root -children 2>/dev/null | grep -q trayer && break
+    # Up once its panel shows; a program started before that finds no tray
+    # (and behaves as without one). A loaded machine may take seconds.
+    for _ in $(seq 1 200); do
+        xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break
         sleep 0.1
     done
 fi
