@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Profiles that follow the window in front, on an X server against the
 // virtual mouse:
 //  1. latency: from setting _NET_ACTIVE_WINDOW to the first frame the mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Applying a whole profile as `talonctl apply` does (connect, buttons, DPI
 // table, report rate, lighting) against the virtual mouse in real time,
 // divided by the pauses the protocol mandates for the commands it sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // CPU used by the X11 capture while nothing is typed or clicked: the capture
 // installed, the event loop running for a while, the process's CPU time.
 // Run on an X server: build/bin/bench_capture_idle [seconds]

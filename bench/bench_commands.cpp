@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wall time of every command against the virtual mouse, in real time, divided
 // by the pauses the protocol mandates for it: how much the link itself adds.
 // Run: build/bin/bench_commands [repetitions]

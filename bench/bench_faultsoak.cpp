@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fault soak at bench size: bench_faultsoak [RUNS [SEED]] (default 10000)
 // prints the tally for bench/RESULTS.md; exits 1 when a run broke a rule.
 #include "FaultSoak.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up, memory and idle cost of kestrel-talon against the preloaded
 # virtual mouse, on a private X server with a session bus, as on a desktop:
 #   bash tests/x11/with-x.sh dbus-run-session -- bash bench/startup.sh build

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The vendor and product ids ("vid:pid", lower case) of the rows of the device
 # table in the shipped configuration.
 function(talon_device_ids config out)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # How the program installs (FHS): the executables in bin/, the shipped data
 # tree under share/kestrel-talon/ (never written: each user works in a copy),
 # the desktop entry, AppStream metainfo, icons, manual page, and the udev rule

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 include(${CMAKE_CURRENT_LIST_DIR}/DeviceIds.cmake)
 
 # Writes the udev rule that gives the logged-in user access to the hidraw

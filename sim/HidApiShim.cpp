@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The hidapi C functions the program uses, answered by the virtual bus. Tests
 // link this in place of the system library; the preloadable build puts it in
 // front of the real one.

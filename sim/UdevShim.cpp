@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The preloaded virtual mouse announces its plug and unplug to the program's
 // udev monitor, so that a replug from the demo reaches the same device-change
 // path as a real one. The monitor's descriptor is wrapped in an epoll set

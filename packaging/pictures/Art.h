@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared palette, the picture registry and the drawing helpers every group
 // uses, so that all pictures share one look: dark graphite, crisp 1 px
 // borders, orange for hover, current and selected.

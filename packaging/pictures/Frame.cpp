@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window frame, the start-up logo and the application icon: the talon
 // mark and the word mark are drawn here once and reused.
 #include "Art.h"

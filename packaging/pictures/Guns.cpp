@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun editor: six weapon silhouettes (muzzle to the right) and the
 // recoil target.
 #include "Art.h"

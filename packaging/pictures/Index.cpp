@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shared controls: title-bar and tool buttons, check marks, sliders,
 // scales, chips and the scroll bar.
 #include "Art.h"

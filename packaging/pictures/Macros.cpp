@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The macro editor: its background, buttons, action icons and menu.
 #include "Art.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The mouse seen from above (front at the top) and from its left side
 // (front at the left, seen slightly from above so that the top buttons
 // show), with one hover and one selected overlay per button.

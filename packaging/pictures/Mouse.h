@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The mouse's two views and where each of its buttons lies on them. The
 // pictures and the hotspot table come from the same shapes.
 #pragma once

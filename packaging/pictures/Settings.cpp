@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings screens: sensitivity levels, profiles, lighting, DPI stages,
 // report rate, pointer speed and scroll speed.
 #include "Art.h"

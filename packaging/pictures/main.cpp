@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws every picture of the scene at 1x and 2x with the resource file that
 // lists them, the application icon (PNG sizes, SVG, the tray's ICO), the
 // mouse hotspot table, and, on request, contact sheets to look at them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "InputWiring.h"
 
 #include "Widget.h"
@@ -38,6 +39,7 @@ class CaptureGate : public QObject
 public:
     CaptureGate(Widget *widget, bool global) : QObject(widget), widget(widget), global(global)
     {
+        setObjectName(QStringLiteral("captureGate"));
         widget->installEventFilter(this);
         widget->view()->setGlobalCapture(global);
         connect(widget->view(), &myQQuickView::keyCaptureWanted, this, [this](bool on) {
@@ -45,6 +47,12 @@ public:
             update();
         });
         update();
+    }
+
+    ~CaptureGate() override
+    {
+        if (global && hooks::hooksInstalled())
+            hooks::removeHooks();
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -103,4 +111,12 @@ void wireInputCallbacks(Widget *widget, bool globalCapture)
     hooks::setMouseCallback(&onMouse, widget);
     hooks::setCopyDataCallback(&onCopyData, widget);
     new CaptureGate(widget, globalCapture);
+}
+
+void unwireInputCallbacks(Widget *widget)
+{
+    hooks::setKeyboardCallback(nullptr, nullptr);
+    hooks::setMouseCallback(nullptr, nullptr);
+    hooks::setCopyDataCallback(nullptr, nullptr);
+    delete widget->findChild<QObject *>(QStringLiteral("captureGate"), Qt::FindDirectChildrenOnly);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 class Widget;
@@ -12,6 +13,9 @@ class Widget;
 // window itself take the same path instead.
 void wireInputCallbacks(Widget *widget);
 void wireInputCallbacks(Widget *widget, bool globalCapture);
+// Undoes the wiring while the window is still whole: the window closes as it
+// is destroyed, and nothing may reach its callbacks from then on.
+void unwireInputCallbacks(Widget *widget);
 
 // Whether the hook manager's backend can see the whole desktop here.
 bool globalCaptureSupported();

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "Widget.h"
+
+#include "InputWiring.h"
 
 #include "AppFollow.h"
 #include "Autostart.h"
@@ -78,6 +81,7 @@ void Widget::showProfileInForce()
 
 Widget::~Widget()
 {
+    unwireInputCallbacks(this);
     delete follow;
     follow = nullptr;
     link.stopListener();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 553 family: one command per setting.
 #include "Hid_Thread.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 560 family: whole 128-byte on-device profiles, and settings written
 // once per on-device profile.
 #include "Hid_Thread.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device event listener: DPI-stage switches reported by the mouse on its
 // event interface, and the mouse's removal.
 #include "Hid_Thread.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "Family560.h"
 
 #include "device/Hid_Thread.h"

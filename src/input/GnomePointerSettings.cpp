@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // GIO first: its headers use words that Qt's headers define as macros.
 #include <gio/gio.h>
 

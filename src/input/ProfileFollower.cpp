@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ProfileFollower.h"
 
 void ProfileFollower::setRules(const AppProfileStore::Rules &rules, qint64 now)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The view's slots for profiles that follow the application in front.
 #include "myQQuickView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The view's device slots: QML's variants in, the feature classes' commands
 // out.
 #include "myQQuickView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The view's store slots: QML's variants in, the stores' answers out.
 #include "myQQuickView.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The data blocks the virtual mouse received, read from its journal: each
 command frame with the bytes of the output reports that followed it."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Profiles that follow the application in front: windows of two classes are
 activated in turn on the private X server (the root window's
 _NET_ACTIVE_WINDOW set as a window manager sets it), and the mouse gets the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Buttons and macros: a key and a combination given to button 3 reach the
 mouse on Save; a macro recorded by typing goes to button 3's macro slot and
 runs from its key matrix entry; deleting it gives button 3 its default back

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """DPI panel: a stage's value and the stage count are changed through the
 screen reader's slider and list; Save sends them (553: the stage table
 command; 560: the stage bytes of the profile blocks) and stores them. The

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The gun editor: the Y pull moved through the screen reader is stored in the
 gun table, and closing the editor sends the three gun slots (553: one
 SetGunData per slot; 560: the gun bytes of on-device profiles 2 .. 4).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Lighting panel: an effect chosen in the list and a colour block changed on
 the hue strip reach the mouse on Save, for each lighting variant of both
 families: 553 as command 0x0D and the colour commands, 560 in bytes 71 to

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Profiles: a new profile in the configuration dialog, then chosen in the
 title-bar list: the program stores its number and sends the mouse the new
 profile's settings. Rows address their profile files by number, also after a

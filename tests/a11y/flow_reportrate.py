@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Report rate: choosing an entry stores its index in the current profile
 and sends the rate to the mouse at once."""
 

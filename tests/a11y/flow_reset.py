@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reset: the confirmation; OK makes the current profile the default one and
 sends it to the mouse, Cancel sends and changes nothing."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Start-up: the logo for the first protection period, during which presses
 do nothing, then the whole interface; a reconnection shows no logo."""
 

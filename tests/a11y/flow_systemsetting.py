@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """System settings: the sliders' steps reach the desktop's pointer settings
 (GNOME's, on GIO's memory back end: the program reads each value back and
 logs it), the positions and the scroll choice are stored in the current

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The title bar: the help menu with its two entries, the profile list, and
 Close, which hides the window while the program stays in the tray."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Keys typed into the program under test, as a user types them (XTEST).
 The private X server has no window manager: the window is given the X input
 focus first."""

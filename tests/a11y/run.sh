@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a flow (or any command) on a private X server with a tray, a session
 # bus and the accessibility bus:
 #   bash tests/a11y/run.sh BUILD tests/a11y/flow_startup.py [unittest arguments]

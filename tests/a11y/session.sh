@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a command with the desktop's accessibility bus. Run it inside a
 # session bus of its own (dbus-run-session) on an X server; run.sh does all.
 set -u

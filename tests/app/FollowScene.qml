@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // Stands in for the scene's profile change: stores the profile, makes it the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The demo's replug: the real executable against the preloaded virtual mouse;
 # SIGUSR2 unplugs the mouse and, sent again, plugs it back in. The program
 # notices the removal, hears the plug as a device change and connects again,

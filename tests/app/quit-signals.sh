@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The real executable against the preloaded virtual mouse: SIGTERM, SIGINT
 # and SIGHUP end it as its quit action does (exit status 0, the listener
 # stopped before hidapi is shut down, nothing left open), and a start whose

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The real executable, started from another folder against the preloaded
 # virtual mouse: it finds its data beside itself and connects; a second start
 # hands over to it and exits with 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The running program follows the window in front on a real X server: the
 // bound profile goes to the mouse and is stored, the profile chosen by hand
 // comes back, and nothing switches while our window is in front, while the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Key capture on demand, on a real X server with keys and clicks sent by
 // xdotool: nothing is taken while no screen asks or while the window sits in
 // the tray; what a screen receives while it asks; the window's own keys where

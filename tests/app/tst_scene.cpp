@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real scene: start-up sequence, input protection, the power-on logo then
 // the frame, stage selection, hook events, window dragging. Screenshots of
 // both start-up phases are written beside the test for a look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The running tray application on the virtual mouse under a real X server:
 // connection, the poll timer, DPI notices, removal and reconnection, restore
 // requests and quitting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The tray and the window as a user meets them on a real X server, driven
 // with xdotool through the tray icon's own window: clicks that restore, the
 // tray menu, "Start at login", what the user is told when the mouse is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's copy of the data tree: made on the first start with the
 // locale's language, refreshed after an upgrade without losing what the user
 // made, left alone while current; a portable tree chooses its language once;

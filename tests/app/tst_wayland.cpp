@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program as a Wayland client of weston: it starts and connects, keys
 // typed into its window reach the screens that ask for them (global capture
 // being impossible there), and a drag hands the move to the compositor.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # An installed tree holds talonctl's manual page and bash completion where
 # man and bash look for them, and the data tree's macro folder (git keeps no
 # empty folder, so the source tree carries it with a placeholder).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The manual page renders without a warning and documents every command of
 # talonctl's help and every exit status; the bash completion loads and
 # completes the commands and a command's options.

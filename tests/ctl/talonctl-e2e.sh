@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # talonctl end to end: the real executable against the preloaded virtual
 # mouse of each family, checked on the traffic the mouse saw.
 # Usage: talonctl-e2e.sh TALONCTL LIBTALONSIM MODULES

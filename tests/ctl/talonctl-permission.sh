@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # talonctl when the mouse is plugged in but may not be opened (the preloaded
 # virtual mouse refuses every open with EACCES): the fix on standard error,
 # exit status 1, and not the words for a missing mouse (which the commands

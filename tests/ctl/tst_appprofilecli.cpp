@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // talonctl app-profile: the rules edited from the command line, with no
 // mouse attached, as the utility reads them.
 #include "LinkFixture.h"

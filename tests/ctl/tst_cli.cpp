@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // talonctl's arguments, exit statuses and the probe against the virtual mouse.
 #include "LinkFixture.h"
 #include "StoreFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame cipher: a known answer worked out by hand, the round trip, the
 // code bytes that take no part, and agreement with the mouse's own cipher.
 #include "SimCipher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every command of both families, byte for byte as the virtual mouse saw it:
 // the frame (checksum included), the data block and its reports, the pauses
 // and sleeps, and the reply bytes handed back to the caller.

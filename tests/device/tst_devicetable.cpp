@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading the device table and matching it against the attached interfaces.
 #include "LinkFixture.h"
 #include "StoreFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame and its checksum, and the command tables as data.
 #include "device/CommandTable.h"
 #include "device/Frame.h"

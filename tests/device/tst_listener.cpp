@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The event listener: stage switches, removal, the option bits it sets, and
 // its thread handing over to the GUI side.
 #include "LinkFixture.h"

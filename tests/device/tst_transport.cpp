@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The exchange itself: reports and their chunking, the reopening around every
 // step, the idle token, the handshake, and a mouse that misbehaves.
 #include "LinkFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Button assignment: the translation into device definitions, the fixed
 // entries, the gun matrices of both families, as the mouse received them.
 #include "FeatureRig.h"

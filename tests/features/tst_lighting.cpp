@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Lighting: every row of the three effect tables, and how each kind of mouse
 // receives effects and colours.
 #include "FeatureRig.h"

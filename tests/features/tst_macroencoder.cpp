@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The macro block: records, delays short and long, and the slot rules of the
 // transfer.
 #include "FeatureRig.h"

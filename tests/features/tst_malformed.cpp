@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whatever QML hands the device slots (short lists, text, huge or negative
 // numbers), nothing crashes and nothing but the lists' own values or zeros
 // reaches the mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // DPI encodings and tables, current stage, report rate, keyboard option, gun
 // data and on-device profiles, as the mouse of each family received them.
 #include "FeatureRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The application configuration with its device table, as the program and
 // talonctl read it.
 #include "FuzzCommon.h"

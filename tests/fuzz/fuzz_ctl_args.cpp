@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // talonctl's command line: arguments separated by NUL bytes. Parsing touches
 // no file; help and usage texts are built for whatever was named.
 #include "FuzzCommon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Input reports of the mouse: the data reports of an on-device profile read
 // (any report length) and the event reports the listener reads.
 #include "FuzzCommon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feature replies of the mouse, as the link reads them: the handshake (plain
 // and enciphered) and every query of both families.
 #include "FuzzCommon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun table: every entry as the editor and talonctl read it.
 #include "FuzzCommon.h"
 #include "store/GunDataStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A language file: every list the screens and the notices ask for.
 #include "FuzzCommon.h"
 #include "store/DpiSwitchText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A macro file: read by the library and encoded for the mouse.
 #include "FuzzCommon.h"
 #include "features/KeyNameTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The name lists file.
 #include "FuzzCommon.h"
 #include "store/NameListStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A profile file: every value the features and talonctl read from it, and
 // talonctl's checks of a profile given with --profile.
 #include "FuzzCommon.h"

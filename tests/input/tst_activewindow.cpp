@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window in front on a real X server, announced as a window manager
 // does: each new active window once, with its class; gone windows, odd
 // classes and a missing window manager are survived.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Key events to key codes: the two tables, their special cases, the key-state
 // record, the mouse messages and the copy-data filter.
 #include "input/CopyDataText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every key of a 105-key keyboard, by its Linux key code, gives the USB HID
 // usage a user expects for that key; keys the tables leave out give nothing.
 #include "input/KeyTranslation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pointer settings: the panel's steps as platform values, GNOME's settings
 // through GIO (its memory back end), and the failure texts.
 // GIO first: its headers use words that Qt's headers define as macros.

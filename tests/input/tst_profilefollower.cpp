@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Which profile the mouse gets as windows come to the front: rules, the
 // choice by hand, settling of bursts, our own window, and the times when no
 // switch may happen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Capture on a real X server: keys and clicks sent with xdotool arrive as
 // key codes and button codes; nothing arrives after the hooks are removed.
 #include "input/HookManager.h"

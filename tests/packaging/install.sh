@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The installed tree as a packager and a user meet it: `cmake --install` into
 # a staging folder with the prefix /usr, its listing, the validators, the
 # manual page, stripped executables, the udev rule where udev reads it; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pictures as the build produced them: the hue strip's exact colours,
 // the mouse hotspots against the overlays they belong to, state variants
 // that differ visibly, the icons, and a second drawing run that must give

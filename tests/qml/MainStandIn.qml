@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // Stands in for the main screen's root item (`mainIten`) next to a panel

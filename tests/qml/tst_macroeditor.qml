@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 import QtTest
 import "qrc:/modules/qml/basic"

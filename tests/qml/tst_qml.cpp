@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The runner of the scene's Qt Quick Tests: one ctest per tst_*.qml file.
 // The back-end objects the scene reaches by name (`ui_View`, `hid`, `ui_Ctl`)
 // are test doubles that record every call (doubles/).

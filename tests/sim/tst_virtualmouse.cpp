@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The virtual mouse itself, so that the device tests stand on a model that
 // refuses what a real mouse refuses.
 #include "LinkFixture.h"

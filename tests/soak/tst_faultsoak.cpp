@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fault soak as a test: a few thousand runs of talonctl and of the link
 // against a virtual mouse that fails in every way it can, each judged on what
 // the mouse saw. TALON_SOAK_RUNS and TALON_SOAK_SEED choose another size or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The application configuration: lookups, persistence and the factory reset.
 #include "StoreFixture.h"
 #include "store/AppConfigStore.h"

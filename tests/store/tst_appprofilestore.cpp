@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules binding applications to profiles: what is stored comes back,
 // whatever the class holds; hostile files read as the usable rules they hold
 // and no more than the bound.

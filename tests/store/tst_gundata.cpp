@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun table and the per-profile gun values.
 #include "StoreFixture.h"
 #include "store/GunDataStore.h"

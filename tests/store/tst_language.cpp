@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Language lists and the DPI-switch notices they supply.
 #include "StoreFixture.h"
 #include "store/DpiSwitchText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The macro library: files, the profiles that name macros, import and export,
 // and names that must never reach a file outside the macro folder.
 #include "StoreFixture.h"

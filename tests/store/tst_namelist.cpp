@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Name lists and their sentinel.
 #include "StoreFixture.h"
 #include "store/NameListStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The profile store: current and default profile, lists, and the whole-file
 // operations, which must never lose or half-write a profile.
 #include "StoreFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shipped data tree loads through the stores and is complete and
 // consistent: the catalogue the screens expect, and a device table that
 // matches the virtual mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every store reading files of arbitrary bytes: no crash, no hang, defaults.
 #include "StoreFixture.h"
 #include "device/DeviceTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Releasing the resident pages of file mappings while hidden must change no
 // byte the program sees: changed private pages (as the loader's relocated
 // read-only data) and writable data stay as they are.

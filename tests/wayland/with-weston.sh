@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a command as a client of a private Wayland compositor (weston).
 # WESTON_BACKEND=headless (default): no screen and no input devices.
 # WESTON_BACKEND=x11: inside the current X server (tests/x11/with-x.sh), with

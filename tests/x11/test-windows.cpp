@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows of given classes and the active window, for flow tests written as
 // scripts: reads commands from its input, one a line, and answers each.
 //   window INSTANCE CLASS  -> the new window's id (decimal)

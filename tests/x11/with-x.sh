@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a command on a private X server (Xvfb) that has a system tray
 # (trayer), so that windows, tray icons and input capture are real.
 # TALON_NO_TRAY=1: the same server without a system tray.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // The help menu: a list of entries, 24 px each; the entry under the mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A picture button: hover (H), pressed (P) and selected (S) pictures replace

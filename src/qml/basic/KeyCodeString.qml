@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // The key name table: key codes (HID usages, and 0xF0 .. 0xF4 for the mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A check box: a click ticks or clears it; pictures checkBtn (ticked) or

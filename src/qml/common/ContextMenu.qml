@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A right-click menu. While open it lies above the whole window, on a layer

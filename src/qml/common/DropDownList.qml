@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A drop-down list: the chosen entry's text beside a chevron; a click slides

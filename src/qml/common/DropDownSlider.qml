@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A drop-down whose body is a slider: the field shows `textValue` (the value

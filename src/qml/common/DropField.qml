@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // The closed face of the drop-downs: a text beside a chevron that points up

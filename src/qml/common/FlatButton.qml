@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // The flat text button of the bottom bar and the dialogs: blue, orange under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // What radio buttons and check boxes share: a 16 px mark with a text beside

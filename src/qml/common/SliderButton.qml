@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A horizontal slider. It reports the knob's x position; with `isScale` the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // An action of the macro: its icon and text. A delay's milliseconds are

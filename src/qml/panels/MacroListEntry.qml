@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // A macro of the editor's list. A double-click (or F2) edits its name in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 .pragma library
 // Where each button of the mouse lies on the mouse pictures, in pixels of the
 // 440 x 500 canvas that the views and their overlays share.

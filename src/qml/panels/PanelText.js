@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 .pragma library
 
 // A whole number from a stored value (numbers come back from the profile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // Stands in for the window controller (`ui_Ctl`): moves, minimise, close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
 // Stands in for the view (`ui_View`) in the scene's tests. GetKeyboardoption
