@@ -528,6 +528,14 @@ class Talon:
         Returns the path."""
         self.dismiss_notices()
         time.sleep(settle)  # let the last frame reach the screen
+        shot = self.start_screenshot(name)
+        if shot.wait() != 0:
+            raise subprocess.CalledProcessError(shot.returncode, shot.args)
+        return os.path.join(SHOTS, name + ".png")
+
+    def start_screenshot(self, name):
+        """Starts taking SHOTS/name.png at once and returns the running
+        process: for a moment that passes while the test goes on."""
         os.makedirs(SHOTS, exist_ok=True)
         path = os.path.join(SHOTS, name + ".png")
         crop = []
@@ -537,8 +545,7 @@ class Talon:
                 crop = ["-crop", "%dx%d+%d+%d" % (w, h, max(0, x), max(0, y)), "+repage"]
         except Exception:
             pass
-        subprocess.run(["import", "-window", "root"] + crop + [path], check=True)
-        return path
+        return subprocess.Popen(["import", "-window", "root"] + crop + [path])
 
     def report_failure(self):
         sys.stderr.write("---- program log ----\n%s\n" % self.log())
