@@ -135,8 +135,8 @@ int main(int argc, char *argv[])
     }
     const auto report = [](const char *what, std::vector<double> v) {
         std::sort(v.begin(), v.end());
-        std::printf("%s: min %.1f ms, median %.1f ms, max %.1f ms (%zu switches)\n", what, v.front(),
-                    v[v.size() / 2], v.back(), v.size());
+        std::printf("%s: min %.1f ms, median %.1f ms, max %.1f ms (%zu switches)\n", what,
+                    v.front(), v[v.size() / 2], v.back(), v.size());
     };
     report("focus change to first frame", total);
     report("focus change to the decision (500 ms settling included)", settling);

@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QString modules =
-        QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("modules")).absoluteFilePath();
+        QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("modules"))
+            .absoluteFilePath();
     pacing::setSleepHook(&sleepAndCount);
     sim::Bus &bus = sim::Bus::instance();
     bus.setRealTime(true);
@@ -70,7 +71,8 @@ int main(int argc, char *argv[])
         QTextStream out(&text), err(&text);
         QElapsedTimer clock;
         clock.start();
-        const int status = ctl::run({QStringLiteral("apply"), QStringLiteral("--config"), config}, out, err);
+        const int status =
+            ctl::run({QStringLiteral("apply"), QStringLiteral("--config"), config}, out, err);
         const double elapsed = clock.nsecsElapsed() / 1e6;
         if (status != 0) {
             std::fprintf(stderr, "apply failed: %s\n", qPrintable(text));

@@ -15,7 +15,8 @@ double cpuMs()
 {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 +
+           (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
 }
 } // namespace
 
@@ -34,8 +35,8 @@ int main(int argc, char *argv[])
         const double start = cpuMs();
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
         app.exec();
-        std::printf("%s: %.1f ms CPU over %d s\n", capture ? "capture installed" : "event loop alone",
-                    cpuMs() - start, seconds);
+        std::printf("%s: %.1f ms CPU over %d s\n",
+                    capture ? "capture installed" : "event loop alone", cpuMs() - start, seconds);
     }
     hooks::removeHooks();
     return 0;

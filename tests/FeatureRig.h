@@ -13,7 +13,8 @@
 
 #include <memory>
 
-struct FeatureRig {
+struct FeatureRig
+{
     explicit FeatureRig(sim::Family family, ModelFlags flags = {}, int reportLength = 64)
         : board(link), profiles(modules.root())
     {
@@ -33,7 +34,8 @@ struct FeatureRig {
     {
         QStringList out;
         for (const sim::Frame8 &f : fixture::bus().frames())
-            out << QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(f.data()), 7).toHex(' '));
+            out << QString::fromLatin1(
+                QByteArray(reinterpret_cast<const char *>(f.data()), 7).toHex(' '));
         return out;
     }
 

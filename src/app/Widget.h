@@ -58,7 +58,6 @@ public:
     // shown, and closing it quits.
     static bool trayAvailable();
 
-
     // From the listener's thread.
     void dpiStageSwitched(int stage) override;
     void eventInterfaceGone() override;

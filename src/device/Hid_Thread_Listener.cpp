@@ -58,7 +58,8 @@ void Hid_Thread::waitForListener()
 
 void Hid_Thread::listenLoop(unsigned int index)
 {
-    struct Finished {
+    struct Finished
+    {
         std::atomic_bool &active;
         ~Finished() { active.store(false, std::memory_order_release); }
     } finished{loopActive};

@@ -2,8 +2,8 @@
 #include "KeyTranslation.h"
 
 #include <algorithm>
-#include <iterator>
 #include <array>
+#include <iterator>
 
 namespace keys {
 

@@ -10,7 +10,8 @@ namespace {
 
 // Linux codes 1 .. 83 are the set-1 scan codes themselves, except for the
 // keys below; the rest of the keyboard is listed here.
-struct Row {
+struct Row
+{
     unsigned linuxCode;
     unsigned char scan;
     bool extended;
@@ -43,17 +44,9 @@ constexpr Row kKeys[] = {
     {126, 0x5C, true},  // right Windows
     {127, 0x5D, true},  // Menu
     {183, 0x64, false}, // F13 .. F24
-    {184, 0x65, false},
-    {185, 0x66, false},
-    {186, 0x67, false},
-    {187, 0x68, false},
-    {188, 0x69, false},
-    {189, 0x6A, false},
-    {190, 0x6B, false},
-    {191, 0x6C, false},
-    {192, 0x6D, false},
-    {193, 0x6E, false},
-    {194, 0x76, false},
+    {184, 0x65, false}, {185, 0x66, false}, {186, 0x67, false}, {187, 0x68, false},
+    {188, 0x69, false}, {189, 0x6A, false}, {190, 0x6B, false}, {191, 0x6C, false},
+    {192, 0x6D, false}, {193, 0x6E, false}, {194, 0x76, false},
 };
 
 constexpr unsigned kLastDirect = 83; // keypad .

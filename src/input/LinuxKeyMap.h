@@ -8,7 +8,8 @@
 // key, so that every key runs through the same translation tables.
 namespace linuxKeys {
 
-struct ScanCode {
+struct ScanCode
+{
     unsigned char scan = 0;
     bool extended = false;
     bool valid() const { return scan != 0; }

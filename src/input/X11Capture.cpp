@@ -2,8 +2,8 @@
 #include "X11Capture.h"
 
 #include "HookManager.h"
-#include "LinuxKeyMap.h"
 #include "KeyTranslation.h"
+#include "LinuxKeyMap.h"
 
 #include <QSocketNotifier>
 
@@ -16,7 +16,8 @@ namespace {
 constexpr unsigned kXKeyCodeOffset = 8;
 
 // X buttons 1, 2, 3 are left, middle, right.
-struct ButtonRow {
+struct ButtonRow
+{
     int button;
     unsigned down;
     unsigned up;
@@ -84,16 +85,19 @@ void X11Capture::readEvents()
         XEvent event;
         XNextEvent(display, &event);
         XGenericEventCookie *cookie = &event.xcookie;
-        if (cookie->type != GenericEvent || cookie->extension != xinputOpcode || !XGetEventData(display, cookie))
+        if (cookie->type != GenericEvent || cookie->extension != xinputOpcode ||
+            !XGetEventData(display, cookie))
             continue;
         const auto *raw = static_cast<const XIRawEvent *>(cookie->data);
         switch (cookie->evtype) {
         case XI_RawKeyPress:
         case XI_RawKeyRelease: {
-            const linuxKeys::ScanCode key = linuxKeys::toScanCode(unsigned(raw->detail) - kXKeyCodeOffset);
+            const linuxKeys::ScanCode key =
+                linuxKeys::toScanCode(unsigned(raw->detail) - kXKeyCodeOffset);
             if (key.valid())
-                hooks::keyboardEvent(cookie->evtype == XI_RawKeyPress ? hooks::kKeyDown : hooks::kKeyUp, key.scan,
-                                     key.extended ? keys::kExtendedFlag : 0);
+                hooks::keyboardEvent(cookie->evtype == XI_RawKeyPress ? hooks::kKeyDown
+                                                                      : hooks::kKeyUp,
+                                     key.scan, key.extended ? keys::kExtendedFlag : 0);
             break;
         }
         case XI_RawButtonPress:
@@ -104,7 +108,8 @@ void X11Capture::readEvents()
                 Window root = 0, child = 0;
                 int x = 0, y = 0, wx = 0, wy = 0;
                 unsigned state = 0;
-                XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &state);
+                XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy,
+                              &state);
                 hooks::mouseEvent(cookie->evtype == XI_RawButtonPress ? b.down : b.up, x, y);
             }
             break;

@@ -15,7 +15,8 @@
 #include <QUrl>
 #include <memory>
 
-struct Shell {
+struct Shell
+{
     explicit Shell(const QUrl &scene = recorder())
     {
         fixture::resetBus();
@@ -31,7 +32,10 @@ struct Shell {
         QDir::setCurrent(QDir::tempPath());
     }
 
-    static QUrl recorder() { return QUrl::fromLocalFile(QStringLiteral(TALON_SOURCE_DIR "/tests/app/Recorder.qml")); }
+    static QUrl recorder()
+    {
+        return QUrl::fromLocalFile(QStringLiteral(TALON_SOURCE_DIR "/tests/app/Recorder.qml"));
+    }
 
     void configure(const QString &key, const QVariant &value)
     {

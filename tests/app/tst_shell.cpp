@@ -10,14 +10,14 @@
 #include "view/Ui_Controler.h"
 
 #include <QMenu>
+#include <QQmlContext>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-#include <QQmlContext>
+#include <QTest>
 #include <atomic>
 #include <csignal>
 #include <thread>
-#include <QSignalSpy>
-#include <QTest>
 
 using fixture::bus;
 
@@ -30,7 +30,8 @@ public:
     int readsAtEnable = -1;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::EnabledChange && static_cast<QWidget *>(watched)->isEnabled()) {
+        if (event->type() == QEvent::EnabledChange &&
+            static_cast<QWidget *>(watched)->isEnabled()) {
             readsAtEnable = 0;
             for (const sim::Frame8 &f : bus().frames())
                 readsAtEnable += f[0] == 0x8C;
@@ -80,7 +81,8 @@ void TestShell::connectingStartsEverything()
     bus().state(device).keyboardOption = {1, 2, 3, 4};
     Widget &w = shell.start();
     QStringList notices;
-    w.observeNotices([&notices](const QString &title, const QString &text, QSystemTrayIcon::MessageIcon icon, int ms) {
+    w.observeNotices([&notices](const QString &title, const QString &text,
+                                QSystemTrayIcon::MessageIcon icon, int ms) {
         notices << QStringLiteral("%1|%2|%3|%4").arg(title, text).arg(int(icon)).arg(ms);
     });
     fixture::MessageLog log;
@@ -88,7 +90,10 @@ void TestShell::connectingStartsEverything()
     w.checkDevice();
 
     QVERIFY(log.lines.contains(QStringLiteral("Device Connect")));
-    QCOMPARE(notices, QStringList{QStringLiteral("Info|Detect Device|%1|10000").arg(int(QSystemTrayIcon::Information))});
+    QCOMPARE(
+        notices,
+        QStringList{
+            QStringLiteral("Info|Detect Device|%1|10000").arg(int(QSystemTrayIcon::Information))});
     QVERIFY(Widget::deviceConnected);
     QVERIFY(w.deviceLink().isListening);
     QCOMPARE(w.deviceLink().deviceIndex, 0);
@@ -159,10 +164,11 @@ void TestShell::theFirstAnsweringEntryWins()
     bus().plug(other);
     bus().plug(sim::MouseConfig{});
     shell.configure(QStringLiteral("common/deviceCount"), 2);
-    for (const char *key : {"type", "vid", "usagePage", "usage", "usagePage2", "usage2", "reportLength", "isEncode",
-                            "sCode"})
+    for (const char *key : {"type", "vid", "usagePage", "usage", "usagePage2", "usage2",
+                            "reportLength", "isEncode", "sCode"})
         shell.configure(QStringLiteral("1/") + QLatin1String(key),
-                        QSettings(shell.modules.path(QStringLiteral("setting/apConfig.bin")), QSettings::IniFormat)
+                        QSettings(shell.modules.path(QStringLiteral("setting/apConfig.bin")),
+                                  QSettings::IniFormat)
                             .value(QStringLiteral("0/") + QLatin1String(key)));
     shell.configure(QStringLiteral("1/pid"), QStringLiteral("b00b"));
     Widget &w = shell.start();
@@ -373,7 +379,8 @@ void TestShell::controllerMovesHidesAndProtects()
     w.move(200, 100);
     w.showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto *controller = w.view()->rootContext()->contextProperty(QStringLiteral("ui_Ctl")).value<QObject *>();
+    auto *controller =
+        w.view()->rootContext()->contextProperty(QStringLiteral("ui_Ctl")).value<QObject *>();
     QVERIFY(controller);
     const QPoint before = w.pos();
     QMetaObject::invokeMethod(controller, "onXChanged", Q_ARG(int, -5));
@@ -433,17 +440,20 @@ void TestShell::aLockThatCannotBeTakenIsNotAnotherInstance()
 void TestShell::viewSlotsInTheirDeclaredOrder()
 {
     const QStringList expected = {
-        "clearHidBusy", "initUI", "runUI", "resetApconfig", "loadMacroFile", "saveMacroFile", "loadProfile",
-        "saveProfile", "resetProfile", "copyProfile", "getLangStrings", "createMacroIni", "updataNameList",
-        "modifyMacroNameUpdateProfile", "deleteMacroUpdateProfile", "deleteMacroIni", "getNameList",
-        "saveMacroIni", "mouseSendMacroData", "loadMacroIni", "mouseSaveGundata", "mouseSendGundata",
-        "modifyGundata", "getGunData", "getGunDataKey", "getXYSensitive", "getselectGun", "setXYSensitive",
-        "setSelectGun", "setCurrentProfile", "mouseSetKeyboardoption", "mouseSetReportRate", "mouseSetCurrentDPI",
-        "mouseResetKeyMatrix", "mouseGetCurrentDPI", "mouseSetKeyMatrix", "mouseSetDpi", "mouseSetRGBEffect",
-        "mouseSetRGBColor", "mouseSetFixColor", "mouseSetProfile", "mouseReadProfile", "mouseReadCurrentProfile",
-        "mouseSwitchKeyMatrix", "GetKeyboardoption", "mouseSetCursorSpeed", "mouseSetVerticalScrollLines",
-        "mouseSetDoubleClickSpeed", "mouseGetKeydefine", "openUpdateExe", "getData", "getGlobalData",
-        "getDataList", "setData", "setGlobalData", "setDataList", "setBusy", "setCurrentDPI",
+        "clearHidBusy", "initUI", "runUI", "resetApconfig", "loadMacroFile", "saveMacroFile",
+        "loadProfile", "saveProfile", "resetProfile", "copyProfile", "getLangStrings",
+        "createMacroIni", "updataNameList", "modifyMacroNameUpdateProfile",
+        "deleteMacroUpdateProfile", "deleteMacroIni", "getNameList", "saveMacroIni",
+        "mouseSendMacroData", "loadMacroIni", "mouseSaveGundata", "mouseSendGundata",
+        "modifyGundata", "getGunData", "getGunDataKey", "getXYSensitive", "getselectGun",
+        "setXYSensitive", "setSelectGun", "setCurrentProfile", "mouseSetKeyboardoption",
+        "mouseSetReportRate", "mouseSetCurrentDPI", "mouseResetKeyMatrix", "mouseGetCurrentDPI",
+        "mouseSetKeyMatrix", "mouseSetDpi", "mouseSetRGBEffect", "mouseSetRGBColor",
+        "mouseSetFixColor", "mouseSetProfile", "mouseReadProfile", "mouseReadCurrentProfile",
+        "mouseSwitchKeyMatrix", "GetKeyboardoption", "mouseSetCursorSpeed",
+        "mouseSetVerticalScrollLines", "mouseSetDoubleClickSpeed", "mouseGetKeydefine",
+        "openUpdateExe", "getData", "getGlobalData", "getDataList", "setData", "setGlobalData",
+        "setDataList", "setBusy", "setCurrentDPI",
         // the macro screen's encoder, and the screens' requests for key capture
         "encodeMacroData", "requestKeyCapture", "globalCaptureAvailable",
         // whether the desktop takes the pointer settings

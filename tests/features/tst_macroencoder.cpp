@@ -38,27 +38,30 @@ void TestMacroEncoder::examples_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("repeat");
     QTest::addColumn<QByteArray>("block");
-    QTest::newRow("press, 50 ms, release") << QStringList{"1,A", "0,50", "2,A"} << 1
-                                           << QByteArray::fromHex("0001 0504 8104 0000");
+    QTest::newRow("press, 50 ms, release")
+        << QStringList{"1,A", "0,50", "2,A"} << 1 << QByteArray::fromHex("0001 0504 8104 0000");
     QTest::newRow("2000 ms in 20 ms units") << QStringList{"1,A", "0,2000", "2,A"} << 1
                                             << QByteArray::fromHex("0001 0004 0001 0064 8104 0000");
-    QTest::newRow("0 ms is one unit") << QStringList{"1,A", "0,0", "2,A"} << 1
-                                      << QByteArray::fromHex("0001 0104 8104 0000");
-    QTest::newRow("no delay is one unit") << QStringList{"3,MS-L", "4,MS-L"} << 2
-                                          << QByteArray::fromHex("0002 01f0 81f0 0000");
-    QTest::newRow("leading delays are dropped") << QStringList{"0,500", "0,20", "1,B", "0,30", "2,B"} << 1
-                                                << QByteArray::fromHex("0001 0305 8105 0000");
+    QTest::newRow("0 ms is one unit")
+        << QStringList{"1,A", "0,0", "2,A"} << 1 << QByteArray::fromHex("0001 0104 8104 0000");
+    QTest::newRow("no delay is one unit")
+        << QStringList{"3,MS-L", "4,MS-L"} << 2 << QByteArray::fromHex("0002 01f0 81f0 0000");
+    QTest::newRow("leading delays are dropped")
+        << QStringList{"0,500", "0,20", "1,B", "0,30", "2,B"} << 1
+        << QByteArray::fromHex("0001 0305 8105 0000");
     QTest::newRow("only delays") << QStringList{"0,50", "0,60"} << 7 << QByteArray::fromHex("0007");
-    QTest::newRow("one action alone") << QStringList{"0,50", "1,A"} << 1 << QByteArray::fromHex("0001");
+    QTest::newRow("one action alone")
+        << QStringList{"0,50", "1,A"} << 1 << QByteArray::fromHex("0001");
     QTest::newRow("delays add up") << QStringList{"1,A", "0,60", "0,70", "2,A"} << 1
                                    << QByteArray::fromHex("0001 0d04 8104 0000");
-    QTest::newRow("repeat 300") << QStringList{"1,A", "2,A"} << 300 << QByteArray::fromHex("012c 0104 8104 0000");
-    QTest::newRow("126 units stay short") << QStringList{"1,A", "0,1260", "2,A"} << 1
-                                          << QByteArray::fromHex("0001 7e04 8104 0000");
+    QTest::newRow("repeat 300") << QStringList{"1,A", "2,A"} << 300
+                                << QByteArray::fromHex("012c 0104 8104 0000");
+    QTest::newRow("126 units stay short")
+        << QStringList{"1,A", "0,1260", "2,A"} << 1 << QByteArray::fromHex("0001 7e04 8104 0000");
     QTest::newRow("release then press") << QStringList{"2,LCtrl", "0,100", "1,Z"} << 1
                                         << QByteArray::fromHex("0001 8ae0 011d 0000");
-    QTest::newRow("unknown names send 0") << QStringList{"1,Nope", "2,Nope"} << 1
-                                          << QByteArray::fromHex("0001 0100 8100 0000");
+    QTest::newRow("unknown names send 0")
+        << QStringList{"1,Nope", "2,Nope"} << 1 << QByteArray::fromHex("0001 0100 8100 0000");
 }
 
 void TestMacroEncoder::examples()
@@ -93,7 +96,8 @@ void TestMacroEncoder::longDelaysChooseTheirUnit()
     for (int left = units; left > 0; left -= 6553)
         actions.append({macroEncoder::Delay, std::min(left, 6553) * 10});
     actions.append({macroEncoder::KeyRelease, 0x04});
-    const QByteArray expected = QByteArray::fromHex("0001 0004") + extension + QByteArray::fromHex("8104 0000");
+    const QByteArray expected =
+        QByteArray::fromHex("0001 0004") + extension + QByteArray::fromHex("8104 0000");
     QCOMPARE(macroEncoder::encode(actions, 1).toHex(' '), expected.toHex(' '));
 }
 
@@ -123,7 +127,8 @@ void TestMacroEncoder::namesLookUpTheFirstEntry()
 void TestMacroEncoder::theSceneHoldsTheSameKeyTable()
 {
     QQmlEngine engine;
-    QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(TALON_SOURCE_DIR "/src/qml/basic/KeyCodeString.qml")));
+    QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(
+                                         TALON_SOURCE_DIR "/src/qml/basic/KeyCodeString.qml")));
     std::unique_ptr<QObject> table(component.create());
     QVERIFY2(table, qPrintable(component.errorString()));
     const QVariantList codes = table->property("keyCode").toList();
@@ -133,7 +138,8 @@ void TestMacroEncoder::theSceneHoldsTheSameKeyTable()
     for (int i = 0; i < keyNames::kCount; ++i)
         QCOMPARE(codes[i].toInt(), int(keyNames::codeAt(i)));
     QVariant code;
-    QMetaObject::invokeMethod(table.get(), "strTokeycode", Q_RETURN_ARG(QVariant, code), Q_ARG(QVariant, "Intl2"));
+    QMetaObject::invokeMethod(table.get(), "strTokeycode", Q_RETURN_ARG(QVariant, code),
+                              Q_ARG(QVariant, "Intl2"));
     QCOMPARE(code.toInt(), 0x88);
 }
 
@@ -146,12 +152,14 @@ void TestMacroEncoder::transferToTheSlotsOfEachFamily()
     for (auto family : {sim::Family::F553, sim::Family::F560}) {
         FeatureRig rig(family);
         QCOMPARE(rig.settings->mouseSendMacroData(data, 11), QVariant(true));
-        QCOMPARE(rig.frames(), QStringList{family == sim::Family::F553 ? "13 0c 80 00 00 00 00" : "0f 0c 80 00 00 00 00"});
+        QCOMPARE(rig.frames(), QStringList{family == sim::Family::F553 ? "13 0c 80 00 00 00 00"
+                                                                       : "0f 0c 80 00 00 00 00"});
         QCOMPARE(FeatureRig::bytes(rig.mouse().macro[11]).left(8), block);
         QCOMPARE(FeatureRig::bytes(rig.mouse().macro[11]).mid(8), QByteArray(120, '\0'));
         fixture::bus().clearRecords();
         QCOMPARE(rig.settings->mouseSendMacroData(data, 12), QVariant(true));
-        QCOMPARE(rig.settings->mouseSendMacroData(data, 268), QVariant(true)); // 268 cut to a byte is 12
+        QCOMPARE(rig.settings->mouseSendMacroData(data, 268),
+                 QVariant(true)); // 268 cut to a byte is 12
         QVERIFY(rig.frames().isEmpty());
     }
 }

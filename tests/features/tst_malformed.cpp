@@ -12,13 +12,20 @@ namespace {
 QVariant randomValue(QRandomGenerator &rng)
 {
     switch (rng.bounded(7)) {
-    case 0: return QStringLiteral("abc");
-    case 1: return QVariant();
-    case 2: return -int(rng.bounded(100000));
-    case 3: return 3.75;
-    case 4: return QVariantList{1, 2};
-    case 5: return int(rng.bounded(256));
-    default: return qint64(1) << 40;
+    case 0:
+        return QStringLiteral("abc");
+    case 1:
+        return QVariant();
+    case 2:
+        return -int(rng.bounded(100000));
+    case 3:
+        return 3.75;
+    case 4:
+        return QVariantList{1, 2};
+    case 5:
+        return int(rng.bounded(256));
+    default:
+        return qint64(1) << 40;
     }
 }
 
@@ -46,7 +53,8 @@ void TestMalformed::shortListsSendZerosForTheMissingValues()
 {
     FeatureRig rig(sim::Family::F553);
     rig.settings->mouseSendMacroData(ints({1, 2, 3}), 0);
-    QCOMPARE(FeatureRig::bytes(rig.mouse().macro[0]), QByteArray::fromHex("010203") + QByteArray(125, '\0'));
+    QCOMPARE(FeatureRig::bytes(rig.mouse().macro[0]),
+             QByteArray::fromHex("010203") + QByteArray(125, '\0'));
 
     rig.settings->mouseSetRGBColor(1, QVariantList{255, QStringLiteral("x"), 7});
     QCOMPARE(int(rig.mouse().stageColors[0]), 255);
@@ -59,7 +67,8 @@ void TestMalformed::shortListsSendZerosForTheMissingValues()
     // Button 0 as given; button 1 from nothing: a mouse button of code 0.
     QCOMPARE(int(rig.mouse().keyMatrix[0][2]), 0xF1);
     QCOMPARE(int(rig.mouse().keyMatrix[0][4]), 0x01);
-    QCOMPARE(rig.profiles.getDataList(QStringLiteral("mouseKeyMatrix/15"), false), ints({0, 0, 0, 0}));
+    QCOMPARE(rig.profiles.getDataList(QStringLiteral("mouseKeyMatrix/15"), false),
+             ints({0, 0, 0, 0}));
 }
 
 void TestMalformed::randomInputToEverySlot()
@@ -72,8 +81,10 @@ void TestMalformed::randomInputToEverySlot()
         FeatureRig rig(family, flags, 32);
         for (int round = 0; round < 40; ++round) {
             rig.buttons->mouseSetKeyMatrix(randomList(rng), round % 2, randomList(rng));
-            rig.settings->mouseSetDpi(int(rng.bounded(20)) - 5, QStringLiteral("3389"), randomList(rng));
-            rig.settings->mouseSetRGBEffect(uchar(rng.bounded(256)), uchar(rng.bounded(256)), uchar(rng.bounded(256)));
+            rig.settings->mouseSetDpi(int(rng.bounded(20)) - 5, QStringLiteral("3389"),
+                                      randomList(rng));
+            rig.settings->mouseSetRGBEffect(uchar(rng.bounded(256)), uchar(rng.bounded(256)),
+                                            uchar(rng.bounded(256)));
             rig.settings->mouseSetRGBColor(uchar(rng.bounded(4)), randomList(rng));
             rig.settings->mouseSetFixColor(randomList(rng));
             rig.settings->mouseSendMacroData(randomList(rng), randomValue(rng));

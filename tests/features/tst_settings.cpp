@@ -34,7 +34,8 @@ void TestSettings::sensorEncodings_data()
     QTest::addColumn<int>("dpi");
     QTest::addColumn<int>("byte");
     QTest::addColumn<bool>("highBit");
-    const auto row = [](const char *name, const char *sensor, int dpi, int byte, bool high = false) {
+    const auto row = [](const char *name, const char *sensor, int dpi, int byte,
+                        bool high = false) {
         QTest::newRow(name) << QString::fromLatin1(sensor) << dpi << byte << high;
     };
     row("3360 800", "3360", 800, 7);
@@ -80,7 +81,8 @@ void TestSettings::sensorEncodings()
 void TestSettings::dpiOn553FillsDisabledStages()
 {
     FeatureRig rig(sim::Family::F553);
-    rig.settings->mouseSetDpi(3, QStringLiteral("3360"), ints({800, 1600, 3200, 4000, 5000, 6000, 7000, 8000}));
+    rig.settings->mouseSetDpi(3, QStringLiteral("3360"),
+                              ints({800, 1600, 3200, 4000, 5000, 6000, 7000, 8000}));
     QCOMPARE(rig.frames(), QStringList{"11 03 08 00 00 00 00"});
     const std::array<uchar, 8> expected = {7, 15, 31, 0x80, 0x80, 0x80, 0x80, 0x80};
     QCOMPARE(rig.mouse().dpiTable, expected);
@@ -114,12 +116,15 @@ void TestSettings::everyStepOfTheLookupTables_data()
     QTest::addColumn<QList<int>>("limits");
     QTest::addColumn<QList<int>>("codes");
     QTest::newRow("3050") << QStringLiteral("3050")
-                          << QList<int>{250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000}
+                          << QList<int>{250,  500,  750,  1000, 1250, 1500,
+                                        1750, 2000, 2500, 3000, 3500, 4000}
                           << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 0x45, 0x46, 0x47, 0x48};
     QTest::newRow("3320") << QStringLiteral("3320")
-                          << QList<int>{250,  500,  750,  1000, 1250, 1500, 1750, 2000, 2250, 2500, 2750,
-                                        3000, 3250, 3500, 4000, 4500, 5000, 5500, 6000, 6500, 7000}
-                          << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 72, 73, 74, 75, 76, 77, 78};
+                          << QList<int>{250,  500,  750,  1000, 1250, 1500, 1750,
+                                        2000, 2250, 2500, 2750, 3000, 3250, 3500,
+                                        4000, 4500, 5000, 5500, 6000, 6500, 7000}
+                          << QList<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 13, 14, 72, 73, 74, 75, 76, 77, 78};
 }
 
 void TestSettings::everyStepOfTheLookupTables()
@@ -143,7 +148,8 @@ void TestSettings::dpiOn560PatchesBlocksOneToFour()
     fixture::bus().clearRecords();
     const auto block2 = rig.board.block(2);
 
-    rig.settings->mouseSetDpi(3, QStringLiteral("3389"), ints({400, 16000, 800, 1000, 1200, 1400, 1600, 12850}));
+    rig.settings->mouseSetDpi(3, QStringLiteral("3389"),
+                              ints({400, 16000, 800, 1000, 1200, 1400, 1600, 12850}));
 
     QCOMPARE(rig.frames(), QStringList{"0c 01 80 00 00 00 00"});
     const auto &sent = rig.mouse().profile[1];
@@ -173,9 +179,10 @@ void TestSettings::dpiOn560OfAGunMouseSendsFourBlocks()
     ModelFlags flags;
     flags.isGun = true;
     FeatureRig rig(sim::Family::F560, flags);
-    rig.settings->mouseSetDpi(8, QStringLiteral("3360"), ints({400, 800, 1200, 1600, 2000, 2400, 2800, 3200}));
-    QCOMPARE(rig.frames(), (QStringList{"0c 01 80 00 00 00 00", "0c 02 80 00 00 00 00", "0c 03 80 00 00 00 00",
-                                        "0c 04 80 00 00 00 00"}));
+    rig.settings->mouseSetDpi(8, QStringLiteral("3360"),
+                              ints({400, 800, 1200, 1600, 2000, 2400, 2800, 3200}));
+    QCOMPARE(rig.frames(), (QStringList{"0c 01 80 00 00 00 00", "0c 02 80 00 00 00 00",
+                                        "0c 03 80 00 00 00 00", "0c 04 80 00 00 00 00"}));
     for (int p = 1; p <= 4; ++p)
         QCOMPARE(int(rig.mouse().profile[std::size_t(p)][100]), 0xFF);
 }
@@ -187,7 +194,8 @@ void TestSettings::currentStageAndReportRate()
     QCOMPARE(rig553.settings->mouseGetCurrentDPI().toInt(), 5);
     rig553.settings->mouseSetCurrentDPI(3);
     rig553.settings->mouseSetReportRate(2);
-    QCOMPARE(rig553.frames(), (QStringList{"8b 00 00 00 00 00 00", "0b 03 00 00 00 00 00", "01 02 00 00 00 00 00"}));
+    QCOMPARE(rig553.frames(),
+             (QStringList{"8b 00 00 00 00 00 00", "0b 03 00 00 00 00 00", "01 02 00 00 00 00 00"}));
 
     FeatureRig rig560(sim::Family::F560);
     rig560.mouse().currentMatrix = 1;
@@ -253,7 +261,8 @@ void TestSettings::gunDataOn560()
     rig.settings->mouseSendGundata(1, ints({0, 0, -10}));
     QCOMPARE(rig.frames(), QStringList{"0c 02 80 00 00 00 00"});
     const auto &b = rig.mouse().profile[2];
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(b.data()) + 78, 4), QByteArray::fromHex("f00000f6"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(b.data()) + 78, 4),
+             QByteArray::fromHex("f00000f6"));
     QCOMPARE(int(b[65]), 0xFB);
 }
 

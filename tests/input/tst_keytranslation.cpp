@@ -9,11 +9,15 @@
 
 namespace {
 
-struct Report {
+struct Report
+{
     int code;
     bool down;
     int x = 0, y = 0;
-    bool operator==(const Report &o) const { return code == o.code && down == o.down && x == o.x && y == o.y; }
+    bool operator==(const Report &o) const
+    {
+        return code == o.code && down == o.down && x == o.x && y == o.y;
+    }
 };
 QList<Report> reports;
 
@@ -38,7 +42,8 @@ void onCopyData(const hooks::CopyData *data, void *)
 
 char *toString(const Report &r)
 {
-    return qstrdup(qPrintable(QStringLiteral("(%1 %2 %3,%4)").arg(r.code, 0, 16).arg(r.down).arg(r.x).arg(r.y)));
+    return qstrdup(qPrintable(
+        QStringLiteral("(%1 %2 %3,%4)").arg(r.code, 0, 16).arg(r.down).arg(r.x).arg(r.y)));
 }
 
 class TestKeyTranslation : public QObject
@@ -156,8 +161,8 @@ void TestKeyTranslation::mouseMessages()
 {
     for (unsigned m = hooks::kLeftDown; m <= hooks::kMiddleUp; ++m)
         hooks::mouseEvent(m, int(m), 7);
-    hooks::mouseEvent(0x200, 1, 1); // movement
-    hooks::mouseEvent(0x20A, 1, 1); // wheel
+    hooks::mouseEvent(0x200, 1, 1);            // movement
+    hooks::mouseEvent(0x20A, 1, 1);            // wheel
     hooks::mouseEvent(hooks::kLeftDown, 5, 6); // not filtered by state
     QCOMPARE(reports, (QList<Report>{{0xF0, true, 0x201, 7},
                                      {0xF0, false, 0x202, 7},

@@ -15,12 +15,17 @@ QStringList events;
 
 void onKey(unsigned char code, bool down, void *)
 {
-    events << QStringLiteral("key %1 %2").arg(code, 2, 16, QLatin1Char('0')).arg(down ? "down" : "up");
+    events
+        << QStringLiteral("key %1 %2").arg(code, 2, 16, QLatin1Char('0')).arg(down ? "down" : "up");
 }
 
 void onButton(unsigned char code, bool down, int x, int y, void *)
 {
-    events << QStringLiteral("button %1 %2 %3,%4").arg(code, 2, 16).arg(down ? "down" : "up").arg(x).arg(y);
+    events << QStringLiteral("button %1 %2 %3,%4")
+                  .arg(code, 2, 16)
+                  .arg(down ? "down" : "up")
+                  .arg(x)
+                  .arg(y);
 }
 
 void xdotool(const QStringList &args)
@@ -91,8 +96,9 @@ void TestX11Capture::combinationsArriveInOrder()
     events.clear();
     xdotool({"key", "KP_Enter", "Return", "Pause", "Num_Lock", "Num_Lock"});
     settle(10);
-    QCOMPARE(events, (QStringList{"key 58 down", "key 58 up", "key 28 down", "key 28 up", "key 48 down",
-                                  "key 48 up", "key 53 down", "key 53 up", "key 53 down", "key 53 up"}));
+    QCOMPARE(events,
+             (QStringList{"key 58 down", "key 58 up", "key 28 down", "key 28 up", "key 48 down",
+                          "key 48 up", "key 53 down", "key 53 up", "key 53 down", "key 53 up"}));
 
     // xdotool presses the modifier's first key along with right Ctrl.
     events.clear();
@@ -106,8 +112,9 @@ void TestX11Capture::clicksWithPositions()
 {
     xdotool({"mousemove", "120", "240", "click", "1", "click", "2", "click", "3"});
     settle(6);
-    QCOMPARE(events, (QStringList{"button f0 down 120,240", "button f0 up 120,240", "button f2 down 120,240",
-                                  "button f2 up 120,240", "button f1 down 120,240", "button f1 up 120,240"}));
+    QCOMPARE(events, (QStringList{"button f0 down 120,240", "button f0 up 120,240",
+                                  "button f2 down 120,240", "button f2 up 120,240",
+                                  "button f1 down 120,240", "button f1 up 120,240"}));
 }
 
 void TestX11Capture::otherButtonsAreNotReported()
@@ -123,7 +130,8 @@ void TestX11Capture::releasesArriveWhileAnotherClientHoldsAGrab()
 {
     Display *other = XOpenDisplay(nullptr);
     QVERIFY(other);
-    const Window window = XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 300, 300, 0, 0, 0);
+    const Window window =
+        XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 300, 300, 0, 0, 0);
     XMapRaised(other, window);
     XWindowAttributes attributes = {};
     for (int i = 0; i < 100; ++i) {
@@ -137,7 +145,8 @@ void TestX11Capture::releasesArriveWhileAnotherClientHoldsAGrab()
     QCOMPARE(XGrabPointer(other, window, False, ButtonPressMask | ButtonReleaseMask, GrabModeAsync,
                           GrabModeAsync, None, None, CurrentTime),
              GrabSuccess);
-    QCOMPARE(XGrabKeyboard(other, window, False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
+    QCOMPARE(XGrabKeyboard(other, window, False, GrabModeAsync, GrabModeAsync, CurrentTime),
+             GrabSuccess);
     XSync(other, False);
 
     xdotool({"key", "a"});
@@ -146,7 +155,8 @@ void TestX11Capture::releasesArriveWhileAnotherClientHoldsAGrab()
     XUngrabKeyboard(other, CurrentTime);
     XUngrabPointer(other, CurrentTime);
     XCloseDisplay(other);
-    QCOMPARE(events, (QStringList{"key 04 down", "key 04 up", "button f0 down 60,70", "button f0 up 60,70"}));
+    QCOMPARE(events, (QStringList{"key 04 down", "key 04 up", "button f0 down 60,70",
+                                  "button f0 up 60,70"}));
 }
 
 void TestX11Capture::nothingAfterRemoval()

@@ -6,9 +6,9 @@
 #include "store/ProfileStore.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <QTest>
 
 class TestProfileStore : public QObject
 {
@@ -207,10 +207,14 @@ void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
     for (int i = 0; i < 40; ++i) {
         const int value = i % 10;
         ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0); // the tick's time
-        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
-                 (i + 9) % 10);
-        QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
-        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(), value);
+        QCOMPARE(
+            QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
+            (i + 9) % 10);
+        QVERIFY(
+            fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
+        QCOMPARE(
+            QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
+            value);
     }
 }
 
