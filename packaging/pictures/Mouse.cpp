@@ -620,6 +620,7 @@ QRect hotspot(const QPainterPath &shape)
 QString mouseGeometryScript()
 {
     QString js = QStringLiteral(
+        "// SPDX-License-Identifier: GPL-2.0-or-later\n"
         ".pragma library\n"
         "// Where each button of the mouse lies on the mouse pictures, in pixels of the\n"
         "// 440 x 500 canvas that the views and their overlays share.\n"
