@@ -460,7 +460,9 @@ Item {
         if (keyMatrixMain)
             keyMatrixMain.init(true, false)
         reportRateRect.init(true)
-        for (var panel of [dpiSettingMain, lightControlMain, systemSettingMain]) {
+        // The desktop's pointer settings follow the profile even when their
+        // dialog was never opened.
+        for (var panel of [dpiSettingMain, lightControlMain, buildPanel("systemSetting")]) {
             if (panel)
                 panel.init(true, false)
         }
@@ -483,8 +485,9 @@ Item {
         sendProfile()
         ui_View.mouseSetCurrentDPI(3)
         selectDPIStage(2)
-        if (gunControlMain)
-            gunControlMain.resetData()
+        var gun = buildPanel("gunControl")
+        if (gun)
+            gun.resetData()
         controlUIEnable(true)
     }
 
@@ -602,7 +605,8 @@ Item {
     }
 
     // A panel that loads after the start-up sequence gets what the main
-    // screen kept for it.
+    // screen kept for it; a dialog built on first use loads what the start
+    // would have loaded into it.
     function panelLoaded(type) {
         deliverLang(type)
         if (type === "mouse" && mouseMain)
@@ -611,6 +615,19 @@ Item {
             dpiSettingMain.currentDPI = currentDPI
         else if (type === "profile" && profileMain)
             profileMain.profileNo = profileNo
+        else if (isPownOn && type === "systemSetting")
+            systemSettingMain.init(false, false)
+        else if (isPownOn && ["macroEditor", "gunControl", "keyAssigment"].indexOf(type) >= 0)
+            panelOfLang(type).init()
+    }
+
+    // The dialog of `type`, built if it was not yet (the macro editor, the
+    // gun editor, the system settings and the button dialog wait for their
+    // first use).
+    function buildPanel(type) {
+        var place = { macroEditor: macroEditorPlace, gunControl: gunControlPlace,
+            systemSetting: systemSettingPlace, keyAssigment: keyAssigmentPlace, profile: profilePlace }[type]
+        return place ? place.build() : null
     }
 
     function moveWindowBy(dx, dy) {
@@ -719,7 +736,7 @@ Item {
                 hoverColor: mainIten.colorOrange
                 fontFamily: mainIten.uiFontFamily
                 fontSize: mainIten.fontNormalSize
-                onClicked: mainIten.openDialog(mainIten.macroEditorMain)
+                onClicked: mainIten.openDialog(mainIten.buildPanel("macroEditor"))
             }
             Rectangle {
                 x: 8
@@ -740,7 +757,7 @@ Item {
                 hoverColor: mainIten.colorOrange
                 fontFamily: mainIten.uiFontFamily
                 fontSize: mainIten.fontNormalSize
-                onClicked: mainIten.openDialog(mainIten.gunControlMain)
+                onClicked: mainIten.openDialog(mainIten.buildPanel("gunControl"))
             }
         }
 
@@ -757,7 +774,7 @@ Item {
             hoverColor: mainIten.colorOrange
             fontFamily: mainIten.uiFontFamily
             fontSize: mainIten.fontNormalSize
-            onClicked: mainIten.openDialog(mainIten.systemSettingMain)
+            onClicked: mainIten.openDialog(mainIten.buildPanel("systemSetting"))
         }
     }
 
@@ -891,6 +908,7 @@ Item {
         id: macroEditorPlace
         objectName: "macroEditorPlace"
         source: Qt.resolvedUrl("panels/MacroEditor.qml")
+        deferred: true
         onLoaded: mainIten.panelLoaded("macroEditor")
     }
     // What the macro editor changes reaches the buttons that run the macro;
@@ -919,18 +937,21 @@ Item {
         id: gunControlPlace
         objectName: "gunControlPlace"
         source: Qt.resolvedUrl("panels/GunControl.qml")
+        deferred: true
         onLoaded: mainIten.panelLoaded("gunControl")
     }
     DialogPlace {
         id: systemSettingPlace
         objectName: "systemSettingPlace"
         source: Qt.resolvedUrl("panels/SystemSetting.qml")
+        deferred: true
         onLoaded: mainIten.panelLoaded("systemSetting")
     }
     DialogPlace {
         id: keyAssigmentPlace
         objectName: "keyAssigmentPlace"
         source: Qt.resolvedUrl("panels/KeyAssigment.qml")
+        deferred: true
         onLoaded: mainIten.panelLoaded("keyAssigment")
     }
     DialogPlace {

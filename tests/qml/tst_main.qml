@@ -42,7 +42,10 @@ Item {
             signal modifyMacroName(string oldMacroName, string newMacroName)
             signal modifyMacroData(string macroName)
 
-            function note(fn, args) { ui_View.record(panelName + "." + fn, args) }
+            // A dialog built on first use is named by its place.
+            function note(fn, args) {
+                ui_View.record((panelName || String(parent.objectName).replace("Place", "")) + "." + fn, args)
+            }
             function init(isSendData, isRecovery) { note("init", arguments) }
             function saveData(isSendData, isStep) { note("saveData", arguments) }
             function resetData() { note("resetData", arguments) }
@@ -91,6 +94,8 @@ Item {
             for (var i = 0; i < names.length; ++i) {
                 var place = findChild(main, places[names[i]])
                 place.sourceComponent = panelDouble
+                if (typeof place.build === "function")
+                    place.build()
                 verify(place.item, names[i])
                 place.item.panelName = names[i]
             }
@@ -474,6 +479,41 @@ Item {
             editor.modifyMacroData("m3")
             compare(ui_View.calls.map(function(c) { return [c.name].concat(c.args) }),
                     [["deleteMacroUpdateProfile", "m1"], ["modifyMacroNameUpdateProfile", "m2", "m3"]])
+        }
+
+        // The dialogs a start does not show are built when first asked for,
+        // and then load what the start loads into the others; what sends the
+        // profile or resets it builds those it needs.
+        function test_dialogsAreBuiltOnFirstUse() {
+            install(["keyMatrix", "profile", "dpiSetting", "lightControl"])
+            for (var name of ["macroEditor", "gunControl", "systemSetting", "keyAssigment"]) {
+                findChild(main, places[name]).sourceComponent = panelDouble
+                compare(findChild(main, places[name]).item, null, name)
+            }
+            started()
+            compare([main.macroEditorMain, main.gunControlMain, main.systemSettingMain, main.keyAssigmentMain],
+                    [null, null, null, null])
+
+            ui_View.answers.getLangStrings = function(type) { return type === "macroEditor" ? ["Makro"] : [] }
+            main.loadLanguage()
+            ui_View.reset()
+            button("Macro Editor").Accessible.pressAction()
+            verify(main.macroEditorMain.visible)
+            compare(names(ui_View.calls), ["macroEditor.init"])
+            compare(main.macroEditorMain.langList[0], "Makro")
+            compare(main.gunControlMain, null)
+
+            ui_View.reset()
+            main.changeProfile(0)
+            compare(ui_View.callsOf("systemSetting.init"), [[false, false], [true, false]])
+
+            ui_View.reset()
+            main.factoryReset()
+            compare(names(ui_View.calls).filter(function(n) { return n.indexOf("gunControl.") === 0 }),
+                    ["gunControl.init", "gunControl.resetData"])
+            compare(main.keyAssigmentMain, null)
+            compare(main.buildPanel("keyAssigment"), main.keyAssigmentMain)
+            compare(ui_View.callsOf("keyAssigment.init"), [[]])
         }
 
         // The editor box opens its dialogs centred behind the mask; a press on

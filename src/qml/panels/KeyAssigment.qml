@@ -252,7 +252,7 @@ DialogFrame {
         currentSection = sectionForKind(keyCode0)
     }
     function openMacroEditor() {
-        var e = editor()
+        var e = typeof mainIten.buildPanel === "function" ? mainIten.buildPanel("macroEditor") : editor()
         if (!e)
             return
         stopCapture()

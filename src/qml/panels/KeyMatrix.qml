@@ -45,6 +45,11 @@ Rectangle {
     function dialog() {
         return typeof keyAssigmentMain !== "undefined" ? keyAssigmentMain : null
     }
+    // The main screen builds its dialogs on first use; these ask it to.
+    function built(type, fallback) {
+        return typeof mainIten !== "undefined" && typeof mainIten.buildPanel === "function"
+            ? mainIten.buildPanel(type) : fallback
+    }
     function dialogOpen() {
         var d = dialog()
         return d !== null && d.visible
@@ -145,8 +150,9 @@ Rectangle {
     }
     function sendMacroLater(slot, name) {
         later(function () {
-            if (editor())
-                editor().sendMacro(slot, name)
+            var e = built("macroEditor", editor())
+            if (e)
+                e.sendMacro(slot, name)
         })
     }
 
@@ -204,7 +210,7 @@ Rectangle {
             noticeTimer.restart()
             return false
         }
-        var d = dialog()
+        var d = built("keyAssigment", dialog())
         if (!d)
             return false
         setSelected(index)
