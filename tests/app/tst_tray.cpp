@@ -34,7 +34,7 @@ int run(const QString &program, const QStringList &args, QString *output = nullp
 
 // Where the tray icon's window sits on the screen: it lives inside the
 // tray's window, so ask the X server rather than Qt.
-QPoint trayIconCentre()
+QPoint trayIconPlace()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (qstrcmp(w->metaObject()->className(), "QSystemTrayIconSys") != 0 || !w->isVisible())
@@ -46,6 +46,8 @@ QPoint trayIconCentre()
                 .hasMatch()) // not embedded yet
             continue;
         run(QStringLiteral("xwininfo"), {"-id", QString::number(w->winId())}, &info);
+        if (!info.contains(QLatin1String("Map State: IsViewable")))
+            continue;
         const auto x =
             QRegularExpression(QStringLiteral("Absolute upper-left X:\\s+(\\d+)")).match(info);
         const auto y =
@@ -53,6 +55,21 @@ QPoint trayIconCentre()
         if (x.hasMatch() && y.hasMatch())
             return QPoint(x.captured(1).toInt() + w->width() / 2,
                           y.captured(1).toInt() + w->height() / 2);
+    }
+    return QPoint(-1, -1);
+}
+
+// Where the icon rests: the tray lays its icons out again while one comes
+// or goes, so a place counts once two readings a moment apart agree.
+QPoint trayIconCentre()
+{
+    QPoint last = trayIconPlace();
+    for (int i = 0; i < 30; ++i) {
+        QTest::qWait(150);
+        const QPoint now = trayIconPlace();
+        if (now.x() >= 0 && now == last)
+            return now;
+        last = now;
     }
     return QPoint(-1, -1);
 }
