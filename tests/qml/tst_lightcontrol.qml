@@ -116,6 +116,9 @@ Item {
             var entries = tree.all(effectList(panel), Accessible.ListItem)
             compare(entries.map(function (e) { return e.Accessible.name }), row.names)
             compare(effectList(panel), panel.lightModel)
+            // The mouse picture's light button goes by these two.
+            compare(row.names[panel.offEffect].toLowerCase(), "off")
+            compare(row.names[panel.firstLitEffect], "Static")
         }
 
         function test_effectListTakesTheLanguage() {
