@@ -232,6 +232,25 @@ Item {
             compare(b.color, "#ff0000")
         }
 
+        // A colour typed and not confirmed is the colour of the block it was
+        // typed for, also when another block is clicked; the effect list's
+        // mark stays bound to the effect after picks.
+        function test_typedColourStaysWithItsBlock() {
+            var panel = makePanel()
+            var f = field(panel, "B")
+            f.edit()
+            keySequence("ctrl+a")
+            keyClick(Qt.Key_9)
+            mouseClick(block(panel, 2))
+            compare(panel.blockColor(0), [255, 0, 9])
+            compare(f.textValue, "0")
+            verify(panel.isSave)
+
+            chooseEffect(panel, 2)
+            panel.init(false, false)
+            compare(effectList(panel).currentText, "Static")
+        }
+
         function test_blockSelectionFollowsTheShownBlocks() {
             var panel = makePanel({ is55328: true }, { "mouse/lightValue": [4, 0, 0] })
             mouseClick(block(panel, 4))
