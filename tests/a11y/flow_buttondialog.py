@@ -6,18 +6,10 @@ Close takes a count typed without Enter."""
 import re
 
 import keys
-from talon_a11y import FlowCase, main, wait_until
+from talon_a11y import FlowCase, macro_file, main, wait_until
 
 MACRO_SLOT_553 = lambda n: [0x13, n, 0x80]
 KEY_MATRIX_553 = [0x12, 0x01, 0x40]
-
-
-def macro_file(*actions, repeat=1):
-    values = {"config/index": 0, "config/total": len(actions), "config/repeat": repeat, "config/did": -1}
-    # Texts with a comma are quoted, as the program writes them.
-    values.update({"macro/%d" % i: '"%s"' % a for i, a in enumerate(actions)})
-    return values
-
 
 MACROS = {
     "setting/name.bin": {"macro/macroName": "Jump, Run"},
