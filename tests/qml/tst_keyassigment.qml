@@ -275,31 +275,6 @@ Item {
             verify(!keyMatrixMain.isSave)
         }
 
-        // A count typed and not confirmed is part of what Close hands on;
-        // Escape stores and sends none of a macro choice.
-        function test_closeTakesTheTypedCountEscapeNothing() {
-            section("Fire Function")
-            press("Key Value", Accessible.Button)
-            keyAssigmentMain.detectKeyboard(true, 0x05, 0)
-            var times = tree.named(keyAssigmentMain, Accessible.EditableText, "Times")
-            times.forceActiveFocus()
-            keyClick(Qt.Key_7)
-            press("Close", Accessible.Button)
-            compare(scene.listCode(2), [0x01, 0x05, 10, 7])
-
-            keyMatrixMain.isSave = false
-            keyAssigmentMain.show(2)
-            tree.all(tree.named(section("Macro Function"), Accessible.ComboBox, "Macro"),
-                     Accessible.ListItem)[0].Accessible.pressAction()
-            keyClick(Qt.Key_Escape)
-            verify(!keyAssigmentMain.visible)
-            compare(scene.listCode(2), [0x01, 0x05, 10, 7])
-            verify(!keyMatrixMain.isSave)
-            wait(50)
-            compare(ui_View.callsOf("setData"), [])
-            compare(macroEditorMain.sent, [])
-        }
-
         function test_combinationTakesModifiersAndTwoKeys() {
             section("Group Function")
             press("Key Value", Accessible.Button)
