@@ -87,6 +87,15 @@ def write_ini_values(path, values):
         parser.write(f, space_around_delimiters=False)
 
 
+def macro_file(*actions, repeat=1):
+    """The values of a macro file ("macro/Name.bin") holding these actions
+    ("1,A": press A) and repeat count, for `files=`."""
+    values = {"config/index": 0, "config/total": len(actions), "config/repeat": repeat, "config/did": -1}
+    # Texts with a comma are quoted, as the program writes them.
+    values.update({"macro/%d" % i: '"%s"' % a for i, a in enumerate(actions)})
+    return values
+
+
 def _wait_for_tray():
     """The program decides at its start whether there is a tray to live in
     (without one, closing its window ends it): where trayer runs, wait until

@@ -22,15 +22,20 @@ Item {
             ListElement { textValue: "1000Hz" }
         }
 
+        // The owner keeps the value the list shows, as the screens do.
         Component {
             id: listComponent
             DropDownList {
+                property int owned: 0
+                property bool refuse: false
                 x: 20
                 y: 20
                 width: 120
                 height: 24
                 accessibleName: "Report Rate"
                 mdItems: rates
+                currentSelect: owned
+                onValueChange: function (index) { if (!refuse) owned = index }
             }
         }
         SignalSpy { id: chosen; signalName: "valueChange" }
@@ -118,7 +123,7 @@ Item {
         }
 
         function test_keyboard() {
-            var list = makeList({ currentSelect: 1 })
+            var list = makeList({ owned: 1 })
             list.forceActiveFocus()
             keyClick(Qt.Key_Down)
             verify(!list.isDrop, "arrows alone do not open a closed list")
@@ -159,17 +164,17 @@ Item {
         }
 
         function test_modelsAndTexts() {
-            var list = makeList({ mdItems: ["Profile 1", "Profile 2"], currentSelect: 1 })
+            var list = makeList({ mdItems: ["Profile 1", "Profile 2"], owned: 1 })
             compare(list.count, 2)
             compare(list.currentText, "Profile 2")
             list.mdItems = [{ textValue: "a" }, { textValue: "b" }]
             compare(list.currentText, "b")
-            list.currentSelect = 5
+            list.owned = 5
             compare(list.currentText, "", "an index past the end shows nothing")
-            list.currentSelect = -1
+            list.owned = -1
             compare(list.currentText, "")
 
-            list = makeList({ currentSelect: 3 })
+            list = makeList({ owned: 3 })
             rates.setProperty(3, "textValue", "1 kHz")
             compare(list.currentText, "1 kHz", "a renamed entry shows its new text")
             rates.setProperty(3, "textValue", "1000Hz")
@@ -202,7 +207,7 @@ Item {
         }
 
         function test_accessibility() {
-            var list = makeList({ currentSelect: 1 })
+            var list = makeList({ owned: 1 })
             compare(list.Accessible.role, Accessible.ComboBox)
             compare(list.Accessible.name, "Report Rate")
 
@@ -219,6 +224,16 @@ Item {
             compare(chosen.signalArguments[0][0], 3)
             verify(entries[3].Accessible.selected)
             verify(!entries[1].Accessible.selected)
+
+            // The entry shown is the owner's value, after picks too; a pick
+            // the owner refuses changes nothing on screen.
+            list.owned = 0
+            verify(entries[0].Accessible.selected)
+            list.refuse = true
+            entries[2].Accessible.pressAction()
+            compare(chosen.count, 2)
+            compare(list.currentText, "125Hz")
+            verify(!entries[2].Accessible.selected)
 
             list.Accessible.pressAction()
             verify(list.isDrop, "pressing the list opens it as a click does")

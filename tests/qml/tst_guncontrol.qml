@@ -137,6 +137,10 @@ Item {
 
         function test_rateTimesAndEndless() {
             var rate = tree.named(panel, Accessible.Slider, "Rate")
+            // A step of the knob is a millisecond.
+            rate.Accessible.increaseAction()
+            compare(findChild(panel, "rateSlider").textValue, "11MS")
+            compare(lastSaved()[1][2], "11")
             rate.value = 0
             compare(findChild(panel, "rateSlider").textValue, "5MS")
             compare(lastSaved()[1][2], "5")
@@ -157,6 +161,30 @@ Item {
             compare(times.textValue, "0")
             endless.Accessible.pressAction()
             compare(lastSaved()[1][5], "1", "unticked is one shot, not endless")
+        }
+
+        // Y, Times and a name typed and not confirmed are stored for the entry
+        // they were typed for when another slot or entry is shown.
+        function test_typedEditsStayWithTheirEntry() {
+            var y = findChild(panel, "yInput")
+            y.edit()
+            typeText("33")
+            slotEntry("Gun2").Accessible.pressAction()
+            compare(lastSaved(), [0, ["M416", "L-Click", "10", "0", "33", "0"]])
+            compare(y.textValue, "14")
+
+            var times = findChild(panel, "timesInput")
+            times.edit()
+            typeText("4")
+            row("Thomson").Accessible.pressAction()
+            compare(lastSaved(), [1, ["AKM", "L-Click", "12", "0", "14", "4"]])
+            compare(times.textValue, "3")
+
+            mouseDoubleClickSequence(row("UNP9"), 100, 20)
+            typeText("UNP9 S")
+            slotEntry("Gun1").Accessible.pressAction()
+            verify(row("UNP9 S"))
+            compare(ui_View.callsOf("modifyGundata").length, 1)
         }
 
         // An entry picked in the list goes into the chosen slot; closing then

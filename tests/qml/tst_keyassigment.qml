@@ -79,6 +79,11 @@ Item {
             compare(found.length, 1, name + " is shown once")
             found[0].Accessible.pressAction()
         }
+        function ticked() {
+            return tree.all(keyAssigmentMain, Accessible.RadioButton).filter(function (c) {
+                return c.visible && c.Accessible.checked
+            }).map(function (c) { return c.Accessible.name })
+        }
 
         function init() {
             ui_View.reset()
@@ -173,6 +178,31 @@ Item {
             compare(keyAssigmentMain.title, "Key 3 : " + row.choice)
         }
 
+        // The marks show the code the dialog holds, however often they were
+        // clicked, and each button opened shows its own choice and macro.
+        function test_marksFollowTheCode() {
+            press("Left Key")
+            press("Right Key")
+            compare(ticked(), ["Right Key"])
+            keyAssigmentMain.show(5)
+            compare(ticked(), ["DPI+"])
+
+            keyAssigmentMain.show(2)
+            var list = tree.named(section("Macro Function"), Accessible.ComboBox, "Macro")
+            tree.all(list, Accessible.ListItem)[1].Accessible.pressAction()
+            press("Macro runs endless loop until button is released")
+            press("Macro runs endless loop until any button is pressed")
+            compare(ticked(), ["Macro runs endless loop until any button is pressed"])
+            press("Close", Accessible.Button)
+            keyAssigmentMain.show(3)
+            section("Macro Function")
+            compare(list.currentText, "")
+            compare(ticked(), ["Macro runs one-time after pressing the button"])
+            keyAssigmentMain.show(2)
+            compare(list.currentText, "Run")
+            verify(tree.named(list, Accessible.ListItem, "Run").Accessible.selected)
+        }
+
         function test_fireKeyWithEndlessTimes() {
             section("Fire Function")
             var times = tree.named(keyAssigmentMain, Accessible.EditableText, "Times")
@@ -237,8 +267,12 @@ Item {
             verify(keyAssigmentMain.visible)
             keyAssigmentMain.detectKeyboard(true, 0x29, 0)
             compare(scene.code(), [0x01, 0x29, 10, 0])
+            // Once the key is taken, Escape gives the edit up.
             keyPress(Qt.Key_Escape)
             verify(!keyAssigmentMain.visible)
+            verify(!mainMask.visible)
+            compare(scene.listCode(2), [0, 0, 0xF2, 0])
+            verify(!keyMatrixMain.isSave)
         }
 
         function test_combinationTakesModifiersAndTwoKeys() {

@@ -116,6 +116,9 @@ Item {
             var entries = tree.all(effectList(panel), Accessible.ListItem)
             compare(entries.map(function (e) { return e.Accessible.name }), row.names)
             compare(effectList(panel), panel.lightModel)
+            // The mouse picture's light button goes by these two.
+            compare(row.names[panel.offEffect].toLowerCase(), "off")
+            compare(row.names[panel.firstLitEffect], "Static")
         }
 
         function test_effectListTakesTheLanguage() {
@@ -227,6 +230,25 @@ Item {
             var b = block(panel, 0)
             compare(b.Accessible.name, "#ff0000")
             compare(b.color, "#ff0000")
+        }
+
+        // A colour typed and not confirmed is the colour of the block it was
+        // typed for, also when another block is clicked; the effect list's
+        // mark stays bound to the effect after picks.
+        function test_typedColourStaysWithItsBlock() {
+            var panel = makePanel()
+            var f = field(panel, "B")
+            f.edit()
+            keySequence("ctrl+a")
+            keyClick(Qt.Key_9)
+            mouseClick(block(panel, 2))
+            compare(panel.blockColor(0), [255, 0, 9])
+            compare(f.textValue, "0")
+            verify(panel.isSave)
+
+            chooseEffect(panel, 2)
+            panel.init(false, false)
+            compare(effectList(panel).currentText, "Static")
         }
 
         function test_blockSelectionFollowsTheShownBlocks() {

@@ -359,6 +359,19 @@ Item {
             compare(scene.files["Jump"].repeat, 0)
         }
 
+        // A name typed and not confirmed is taken for the macro it was typed
+        // for when another macro is pressed.
+        function test_typedNameStaysWithItsMacro() {
+            var jump = tree.named(macroEditorMain, Accessible.ListItem, "Jump")
+            mouseDoubleClickSequence(jump)
+            keySequence("ctrl+a")
+            keyClick("H")
+            keyClick("o")
+            tree.named(macroEditorMain, Accessible.ListItem, "Run").Accessible.pressAction()
+            compare(renamed.count, 1)
+            compare(macroEditorMain.macroNames, ["Ho", "Run"])
+        }
+
         function test_renameRefusals_data() {
             return [
                 { tag: "another macro's name", name: "Run" },
@@ -366,9 +379,12 @@ Item {
                 { tag: "empty", name: "   " },
                 { tag: "a path", name: "a/b" },
                 { tag: "the parent folder", name: ".." },
+                { tag: "a macro file the list does not show", name: "Stray", file: true },
             ]
         }
         function test_renameRefusals(row) {
+            if (row.file)
+                scene.files[row.name] = { actions: ["1,B", "2,B"], repeat: 3 }
             verify(!macroEditorMain.renameMacro(0, row.name))
             compare(macroEditorMain.macroNames, ["Jump", "Run"])
             compare(renamed.count, 0)

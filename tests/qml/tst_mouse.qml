@@ -27,10 +27,13 @@ Item {
         }
     }
 
-    // The lighting panel: its effect list, "OFF" at index 3.
+    // The lighting panel: its effect list, "OFF" at index 3 (at 0 on the
+    // models whose list is relabelled).
     Item {
         id: lightControlMain
         property int effect: 1
+        property int offEffect: 3
+        property int firstLitEffect: 0
         property bool isSave: false
         function changeEffect(e) {
             effect = e
@@ -189,6 +192,17 @@ Item {
             light.Accessible.pressAction()
             compare(lightControlMain.effect, 1)
             verify(light.Accessible.checked)
+
+            // Where "Off" is the first entry, the third is an effect.
+            lightControlMain.offEffect = 0
+            lightControlMain.firstLitEffect = 1
+            lightControlMain.effect = 3
+            verify(light.Accessible.checked)
+            light.Accessible.pressAction()
+            compare(lightControlMain.effect, 0)
+            verify(!light.Accessible.checked)
+            light.Accessible.pressAction()
+            compare(lightControlMain.effect, 3)
         }
     }
 }

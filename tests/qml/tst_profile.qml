@@ -200,6 +200,11 @@ Item {
             typeText("Night")
             keyClick(Qt.Key_Return)
             compare(rows()[1], "Night1")
+            // Typed and not confirmed: taken when the panel's edits are committed.
+            mouseDoubleClickSequence(row("Night"), 120, 20)
+            typeText("Dawn")
+            panel.commitEdits()
+            compare(rows()[1], "Dawn1")
             mouseDoubleClickSequence(row("Standard"), 120, 20)
             compare(panel.editingRow, -1, "the standard profile keeps its name")
         }

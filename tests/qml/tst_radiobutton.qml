@@ -3,7 +3,7 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// A group of three, kept exclusive by its owner as the screens do.
+// A group of three bound to their owner's choice, as the screens do.
 Item {
     id: scene
     width: 300
@@ -16,9 +16,9 @@ Item {
         x: 20
         y: 10
         spacing: 8
+        property int chosen: 0
         function choose(index) {
-            for (var i = 0; i < radios.count; ++i)
-                radios.itemAt(i).isSelect = i === index
+            chosen = index
         }
         Repeater {
             id: radios
@@ -26,7 +26,7 @@ Item {
             RadioButton {
                 textValue: modelData
                 index: model.index
-                isSelect: model.index === 0
+                isSelect: model.index === group.chosen
                 onBtnClick: function (index) { group.choose(index) }
             }
         }

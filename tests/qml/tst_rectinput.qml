@@ -70,6 +70,21 @@ Item {
             compare(field.textValue, "12")
         }
 
+        // commit() hands a value being typed to the owner at once, held to
+        // the range, and is nothing while nothing is typed.
+        function test_commit() {
+            field.commit()
+            compare(ends.count, 0)
+            field.maxValue = 64
+            type("99")
+            field.commit()
+            verify(!field.editing)
+            compare(ends.count, 1)
+            compare(field.textValue, "64")
+            field.commit()
+            compare(ends.count, 1)
+        }
+
         function test_onlyFourDigits() {
             type("12a-3.45")
             compare(field.textValue, "1234")

@@ -42,7 +42,7 @@ Item {
             ui_View.reset()
             stored = undefined
             ui_View.answers = { getData: function(key, isRecovery) { return key === "mouse/reportRate" ? stored : "wrong key" } }
-            reportRateRect.rateList.currentSelect = 0
+            reportRateRect.rateIndex = 0
         }
         function list() {
             return tree.named(reportRateRect, Accessible.ComboBox, "Report Rate")

@@ -11,6 +11,9 @@ Rectangle {
 
     property string title: ""
     property bool showBack: false             // shows the Back button
+    // Escape gives up the dialog's edit (cancelClicked) instead of closing
+    // with it: for dialogs whose Close hands an edit on.
+    property bool escapeCancels: false
     property url sourceClose                  // pictures of the Close button
     property url sourceCloseH
     property url sourceBack                   // pictures of the Back button
@@ -23,6 +26,7 @@ Rectangle {
     default property alias content: body.data
 
     signal closeClicked()
+    signal cancelClicked()                    // Escape, where it cancels
     signal backClicked()
     signal emptyAreaPressed()                 // a press on the frame outside its controls (close open lists)
 
@@ -45,7 +49,7 @@ Rectangle {
 
     Accessible.role: Accessible.Dialog
     Accessible.name: title
-    Keys.onEscapePressed: closeClicked()
+    Keys.onEscapePressed: escapeCancels ? cancelClicked() : closeClicked()
 
     // Presses on empty parts of the dialog stop here instead of reaching the
     // window behind it (which would drag the window).

@@ -8,7 +8,7 @@ import QtQuick
 Item {
     id: dropDown
 
-    property int currentSelect: 0            // index of the chosen entry (-1: none)
+    property int currentSelect: 0            // index of the chosen entry (-1: none); the owner's, bound
     property var mdItems: []                  // ListModel of `textValue` entries, or an array of texts
     property bool isDrop: false               // the list is open
     property string accessibleName: ""        // what the list chooses ("Report Rate", "Profile")
@@ -30,7 +30,7 @@ Item {
     // The list takes longer to slide out the fewer entries it has.
     readonly property int slideDuration: Math.max(0, 180 - 5 * count)
 
-    signal valueChange(int index)             // an entry was picked
+    signal valueChange(int index)             // an entry was picked (currentSelect is left to the owner)
     signal btnClick()                         // the field was clicked (before the list opens or closes)
 
     function entryText(entry) {
@@ -66,10 +66,11 @@ Item {
         isDrop = false
     }
     // A disabled list (input blocked) ignores the accessible actions too.
+    // The owner takes the pick and moves the value currentSelect is bound
+    // to; a pick it refuses leaves the shown entry as it was.
     function choose(index) {
         if (!enabled || index < 0 || index >= count)
             return
-        currentSelect = index
         isDrop = false
         valueChange(index)
     }

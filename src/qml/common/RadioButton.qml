@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
-// A radio button: a click selects it (the owner clears the others of its
-// group on btnClick); pictures radioBtn / radioBtnS.
+// A radio button: a click asks its owner to choose it (btnClick); the owner's
+// value decides which of the group shows selected. Pictures radioBtn / radioBtnS.
 SelectBox {
     exclusive: true
 }

@@ -32,6 +32,17 @@ Rectangle {
         normalise()
         input.focus = false
     }
+    // Hands a typed value to the owner now, before the owner loads another
+    // value into the field: the edit ends as if the focus had left.
+    function commit() {
+        if (input.activeFocus) {
+            finishEditing()
+        } else if (input.typed) {
+            normalise()
+            input.typed = false
+            endInputSignal()
+        }
+    }
     function edit() {
         input.forceActiveFocus()
         input.selectAll()
@@ -66,6 +77,7 @@ Rectangle {
         font.family: rectInput.fontFamily
         font.pixelSize: rectInput.fontSize
         text: "0"
+        property bool typed: false            // edited while not focused (by an assistive tool)
 
         Accessible.role: Accessible.EditableText
         Accessible.name: rectInput.accessibleName
@@ -75,9 +87,11 @@ Rectangle {
                 rectInput.inputSignal()
             } else {
                 rectInput.normalise()
+                typed = false
                 rectInput.endInputSignal()
             }
         }
+        onTextEdited: typed = true
         Keys.onReturnPressed: rectInput.finishEditing()
         Keys.onEnterPressed: rectInput.finishEditing()
     }

@@ -4,6 +4,9 @@ import QtQuick
 // What radio buttons and check boxes share: a 16 px mark with a text beside
 // it. The mark is the owner's picture for the state in force; where that
 // picture is not there, a box is drawn (filled while selected).
+// `isSelect` shows the owner's value: a click only asks (btnClick), and the
+// owner changes the value the mark is bound to. Assigning it here would
+// break that binding, and the mark would stop following the value.
 Item {
     id: box
 
@@ -19,12 +22,11 @@ Item {
     property string fontFamily: Qt.application.font.family
     property int fontSize: 12
 
-    signal btnClick(int index)
+    signal btnClick(int index)                // asks to select (radio) or to toggle (check box)
 
     function activate() {
         if (!enabled)
             return
-        isSelect = exclusive ? true : !isSelect
         btnClick(index)
     }
 

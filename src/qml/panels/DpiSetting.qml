@@ -74,7 +74,6 @@ Item {
                 dpiBase = base
         }
         currentDpiCount = clamp(currentDpiCount, 1, dpiCount)
-        segmentList.currentSelect = currentDpiCount - 1
 
         // A short or unreadable list keeps the values it does not cover;
         // values outside the sensor's range are held at its ends.
@@ -110,7 +109,6 @@ Item {
 
     function setStageCount(count) {
         currentDpiCount = clamp(count, 1, dpiCount)
-        segmentList.currentSelect = currentDpiCount - 1
         isSave = true
     }
 

@@ -24,6 +24,8 @@ DialogFrame {
     readonly property int pullTop: 89
     readonly property int pullLength: 94
     readonly property int maxPull: 64
+    // The fire period: one step of the rate knob per millisecond, 5 .. 91,
+    // and the text shows the period stored.
     readonly property int minPeriod: 5
     readonly property int maxPeriod: 91
 
@@ -35,6 +37,7 @@ DialogFrame {
     property int editingRow: -1                 // the row whose name is being edited
     property string notice: ""                  // why the last rename was refused
     property int revision: 0                    // counts edits of the entries, for the bindings that show them
+    property Item nameField: null               // the name being edited, while it is
 
     ListModel {
         id: gunModel
@@ -56,8 +59,8 @@ DialogFrame {
     function positionOfY(y) {
         return pullTop + Math.ceil(Math.max(0, Math.min(maxPull, y)) * pullLength / maxPull)
     }
-    function periodOf(knobX) {
-        return Math.max(minPeriod, Math.min(maxPeriod, minPeriod + Math.round(knobX)))
+    function periodOf(step) {
+        return Math.max(minPeriod, Math.min(maxPeriod, minPeriod + Math.round(step)))
     }
     function fields(e) {
         return [e.gunName, e.gunKey, e.gunPeriod, e.gunX, e.gunY, e.gunTimes]
@@ -103,7 +106,6 @@ DialogFrame {
         readSelectGun()
         revision++
         currentSlot = 0
-        slotList.currentSelect = 0
         isSave = false
         showEntry()
     }
@@ -116,8 +118,15 @@ DialogFrame {
         gunList.currentIndex = currentEntry
         yInput.textValue = String(PanelText.toInt(e.gunY, 0))
         timesInput.textValue = String(PanelText.toInt(e.gunTimes, 0))
-        endless.isSelect = PanelText.toInt(e.gunTimes, 0) === 0
-        rateSlider.slider.setRatioValue((PanelText.toInt(e.gunPeriod, 10) - minPeriod) / (maxPeriod - minPeriod))
+        rateSlider.slider.setIndexValue(PanelText.toInt(e.gunPeriod, 10) - minPeriod, false)
+    }
+    // What was typed into Y, Times or a name and not confirmed goes to the
+    // entry it was typed for, before the controls show another one.
+    function commitEdits() {
+        if (editingRow >= 0 && nameField)
+            nameField.finish(true)
+        yInput.commit()
+        timesInput.commit()
     }
 
     function saveEntry(position) {
@@ -142,18 +151,18 @@ DialogFrame {
     function setTimes(times) {
         setField("gunTimes", times)
         timesInput.textValue = String(times)
-        endless.isSelect = times === 0
     }
 
     function chooseSlot(slot) {
+        commitEdits()
         currentSlot = slot
-        slotList.currentSelect = slot
         showEntry()
     }
     // Puts entry `position` into the current slot.
     function chooseEntry(position) {
         if (position < 0 || position >= gunModel.count || position === currentEntry)
             return
+        commitEdits()
         var picks = selectGun.slice()
         picks[currentSlot] = position
         selectGun = picks
@@ -258,12 +267,7 @@ DialogFrame {
     function gunControlFocus() {
         slotList.close()
         rateSlider.close()
-        if (editingRow >= 0)
-            gunList.view.forceActiveFocus()
-        if (yInput.editing)
-            yInput.finishEditing()
-        if (timesInput.editing)
-            timesInput.finishEditing()
+        commitEdits()
     }
 
     width: 640
@@ -425,8 +429,12 @@ DialogFrame {
                 }
             }
             onEditingChanged: {
-                if (!editing)
+                if (!editing) {
+                    if (gunControl.nameField === nameInput)
+                        gunControl.nameField = null
                     return
+                }
+                gunControl.nameField = nameInput
                 nameInput.done = false
                 nameInput.text = model.gunName
                 nameInput.forceActiveFocus()
@@ -646,7 +654,7 @@ DialogFrame {
             objectName: "rateSlider"
             z: 2
             width: 118
-            readonly property int period: gunControl.periodOf(slider.knobX)
+            readonly property int period: gunControl.periodOf(slider.segmentValue)
             textValue: period + "MS"
             accessibleName: gunControl.lang[7]
             sourceDropBtn: gunControl.picture("sourceDropBtn")
@@ -657,7 +665,9 @@ DialogFrame {
             fontFamily: mainIten.uiFontFamily
             fontSize: mainIten.fontNormalSize
             onBtnClick: slotList.close()
-            onValueChangeDelay: function (x) { gunControl.setField("gunPeriod", gunControl.periodOf(x)) }
+            slider.isScale: true
+            slider.segment: gunControl.maxPeriod - gunControl.minPeriod
+            onValueChangeDelay: gunControl.setField("gunPeriod", period)
         }
         Text {
             text: gunControl.lang[8]
@@ -685,13 +695,17 @@ DialogFrame {
                 id: endless
                 objectName: "endless"
                 anchors.verticalCenter: parent.verticalCenter
+                isSelect: {
+                    var e = gunControl.entry(gunControl.currentEntry)
+                    return e !== null && PanelText.toInt(e.gunTimes, 0) === 0
+                }
                 textValue: gunControl.lang[9]
                 sourceSelected: gunControl.picture("sourceCheckBtn")
                 markColor: mainIten.colorOrange
                 fontFamily: mainIten.uiFontFamily
                 fontSize: mainIten.fontNormalSize
                 // Unticking gives one shot per press: 0 would mean endless again.
-                onBtnClick: gunControl.setTimes(isSelect ? 0 : 1)
+                onBtnClick: gunControl.setTimes(isSelect ? 1 : 0)
             }
         }
     }
@@ -711,6 +725,7 @@ DialogFrame {
         borderColor: mainIten.colorGray1
         fontFamily: mainIten.uiFontFamily
         fontSize: mainIten.fontNormalSize
+        currentSelect: gunControl.currentSlot
         onBtnClick: rateSlider.close()
         onValueChange: function (index) { gunControl.chooseSlot(index) }
     }

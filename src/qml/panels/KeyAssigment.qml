@@ -5,8 +5,9 @@ import "../common"
 
 // The assignment dialog of one button: a section per kind of function in the
 // left column, the chosen section's choices at the right. It edits its own
-// copy of the key code; Close hands it to the button list, Back puts the
-// default profile's assignment back.
+// copy of the key code; Close hands it to the button list, Escape gives it
+// up, Back puts the default profile's assignment back. The choice marks are
+// bound to that copy.
 DialogFrame {
     id: keyAssigment
 
@@ -89,6 +90,7 @@ DialogFrame {
 
     function show(index) {
         stopCapture()
+        commitEdits()
         keyIndex = index
         var l = list()
         if (l && index < l.modKeys.count) {
@@ -233,10 +235,19 @@ DialogFrame {
         if (list())
             list().setSelected(-1)
     }
+    // A count typed and not confirmed belongs to the edit.
+    function commitEdits() {
+        timesInput.commit()
+    }
     function closeDialog() {
         stopCapture()
+        commitEdits()
         if (list())
             list().assignKey(keyIndex, [keyCode0, keyCode1, keyCode2, keyCode3], keyString)
+        hide()
+    }
+    // Nothing of the edit is stored or sent.
+    function cancelDialog() {
         hide()
     }
     function back() {
@@ -299,7 +310,9 @@ DialogFrame {
     textColor: mainIten.fontColor
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
+    escapeCancels: true
     onCloseClicked: keyAssigment.closeDialog()
+    onCancelClicked: keyAssigment.cancelDialog()
     onBackClicked: keyAssigment.back()
     onEmptyAreaPressed: macroList.close()
 
@@ -460,7 +473,7 @@ DialogFrame {
                         markColor: mainIten.colorOrange
                         fontFamily: mainIten.uiFontFamily
                         fontSize: mainIten.fontNormalSize
-                        onBtnClick: keyAssigment.setEndless(isSelect)
+                        onBtnClick: keyAssigment.setEndless(!isSelect)
                     }
                 }
                 HintText { text: keyAssigment.tr(56); width: content.width - 2 * content.pad }

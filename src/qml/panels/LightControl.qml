@@ -51,6 +51,11 @@ Item {
         return names
     }
 
+    // The entry that turns the lighting off, and the one to light it again
+    // with when no other was lit before: the lists of these models differ.
+    readonly property int offEffect: is571 ? 0 : 3
+    readonly property int firstLitEffect: is571 ? 1 : 0
+
     // What the controls show for the current effect.
     readonly property var row: rowOf(effect)
     readonly property bool isFixSelected: is571 && fixColorEffects.indexOf(effect) >= 0
@@ -170,7 +175,6 @@ Item {
         // An effect this model's list does not hold (a profile of another
         // model) falls back to the first entry.
         effect = e >= 0 && e < effectNames.length ? e : 0
-        effectList.currentSelect = effect
         speedSlider.setIndexValue(clamp(toInt(light[1], speedSlider.segmentValue), 0, 4), false)
         brightnessSlider.setIndexValue(clamp(toInt(light[2], brightnessSlider.segmentValue), 0, 4), false)
 
@@ -233,8 +237,8 @@ Item {
     function changeEffect(e) {
         if (e < 0 || e >= effectNames.length)
             return
+        commitEdits()
         effect = e
-        effectList.currentSelect = e
         if (row.speedOnChange >= 0)
             speedSlider.setIndexValue(row.speedOnChange, false)
         if (row.brightnessOnChange >= 0)
@@ -259,6 +263,7 @@ Item {
     function selectBlock(i) {
         if (!colorArea.enabled || !blockShown(i))
             return
+        commitEdits()
         currentBlock = i
         showTarget()
     }
@@ -306,6 +311,14 @@ Item {
         showFields()
     }
 
+    // R, G or B typed and not confirmed is the colour of the block it was
+    // typed for, before another block or effect shows.
+    function commitEdits() {
+        for (var k = 0; k < 3; ++k) {
+            if (rgbField(k))
+                rgbField(k).commit()
+        }
+    }
     function takeInputs() {
         if (colorArea.enabled)
             setTargetColor([0, 1, 2].map(function (k) { return toInt(rgbField(k).textValue, 0) }))
@@ -316,10 +329,7 @@ Item {
     // any colour entry.
     function lightControlFocus() {
         effectList.close()
-        for (var k = 0; k < 3; ++k) {
-            if (rgbField(k).editing)
-                lightControlMain.forceActiveFocus()
-        }
+        commitEdits()
     }
 
     width: 232
@@ -420,6 +430,7 @@ Item {
                 height: 24
                 accessibleName: "Light effect"
                 mdItems: lightControlMain.effectNames
+                currentSelect: lightControlMain.effect
                 sourceDropBtn: mainIten.sourceDropBtn
                 sourceDropBtnU: mainIten.sourceDropBtnU
                 fillColor: mainIten.colorGray0

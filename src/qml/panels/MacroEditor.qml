@@ -41,7 +41,9 @@ DialogFrame {
     property bool globalCapture: true
     property var macroNames: []             // in list order, for the assignment dialog
     property alias countRecordInput: timesInput
-    property alias recordDelay: delayBox.isSelect
+    property bool recordDelay: false          // "Delay": recording takes the pauses too
+    property Item nameEditor: null            // the macro whose name is being edited
+    property int storedTimes: 1               // the selected macro's count as its file holds it
     property alias macroModel: macroModel
     property alias actionModel: actionModel
     property var menuTexts: []
@@ -107,9 +109,21 @@ DialogFrame {
         refreshNames()
     }
 
+    // A count or a name typed and not confirmed is taken for the macro it was
+    // typed for, before the editor shows another one or closes.
+    function commitEdits() {
+        var entry = nameEditor
+        if (entry && entry.editing) {
+            renameMacro(entry.row, entry.editText)
+            entry.stopEditing()
+        }
+        timesInput.commit()
+    }
+
     function selectMacro(index) {
         if (index === currentSelect)
             return
+        commitEdits()
         if (isInputting)
             stopRecord()
         if (isInsertting)
@@ -129,6 +143,7 @@ DialogFrame {
                 actionModel.append({ type: parseInt(text.charAt(0)), info: comma < 0 ? "" : text.substring(comma + 1) })
             }
             timesInput.textValue = stored.length > 0 ? String(parseInt(stored[stored.length - 1]) || 0) : "1"
+            storedTimes = times()
         }
         refreshLength()
     }
@@ -158,6 +173,7 @@ DialogFrame {
         if (name === "")
             return
         ui_View.saveMacroIni(name, actionTexts(), times())
+        storedTimes = times()
         refreshLength()
         modifyMacroData(name)
     }
@@ -165,6 +181,7 @@ DialogFrame {
     function newMacro() {
         if (macroModel.count >= maxMacros)
             return false
+        commitEdits()
         var name = freeName()
         macroModel.append({ textValue: name })
         selectMacro(macroModel.count - 1)
@@ -191,6 +208,7 @@ DialogFrame {
     function importMacro() {
         if (macroModel.count >= maxMacros)
             return
+        commitEdits()
         var name = freeName()
         var at = currentSelect >= 0 ? currentSelect : macroModel.count
         macroModel.insert(at, { textValue: name })
@@ -207,7 +225,9 @@ DialogFrame {
     }
     // A name is refused when another macro has it, when it is the name
     // lists' sentinel (the list would drop it when read back), or when it
-    // cannot be a file name.
+    // cannot be a file name. A macro file of that name outside the list
+    // counts as taken: the file could not be renamed onto it, and the
+    // buttons would be given a name whose file holds another macro.
     function nameRefusal(index, newName) {
         if (newName === "" || newName === "." || newName === ".." || newName === sentinel
                 || newName.indexOf("/") >= 0 || newName.indexOf("\\") >= 0)
@@ -216,6 +236,8 @@ DialogFrame {
         for (var i = 0; i < taken.length; ++i)
             if (i !== index && taken[i] === newName)
                 return tr(22)
+        if (ui_View.loadMacroIni(newName).length > 0)
+            return tr(22)
         return ""
     }
     function renameMacro(index, newName) {
@@ -249,6 +271,7 @@ DialogFrame {
             showNotice(tr(27))
             return
         }
+        commitEdits()
         if (isInsertting)
             cancelInsertKey()
         actionModel.clear()
@@ -480,6 +503,7 @@ DialogFrame {
         open()
     }
     function closeEditor() {
+        commitEdits()
         visible = false
         mainMask.visible = false
     }
@@ -591,6 +615,7 @@ DialogFrame {
                 sourcePageDown: mainIten.sourcePageDown
                 delegate: MacroListEntry {
                     id: macroEntry
+                    readonly property int row: index
                     width: macroList.view.width
                     textValue: model.textValue
                     selected: index === macroEditor.currentSelect
@@ -604,6 +629,12 @@ DialogFrame {
                             macroEntry.stopEditing()
                     }
                     onEditFinished: macroList.view.forceActiveFocus()
+                    onEditingChanged: {
+                        if (editing)
+                            macroEditor.nameEditor = macroEntry
+                        else if (macroEditor.nameEditor === macroEntry)
+                            macroEditor.nameEditor = null
+                    }
                 }
             }
             // Keys the list leaves: the menu, renaming, moving the selection.
@@ -724,12 +755,15 @@ DialogFrame {
                 focusColor: mainIten.colorOrange
                 fontFamily: mainIten.uiFontFamily
                 fontSize: mainIten.fontNormalSize
-                onEndInputSignal: macroEditor.save()
+                // Leaving the field without a change saves nothing.
+                onEndInputSignal: if (macroEditor.times() !== macroEditor.storedTimes) macroEditor.save()
             }
         }
         CheckBox {
             id: delayBox
             textValue: macroEditor.tr(8)
+            isSelect: macroEditor.recordDelay
+            onBtnClick: macroEditor.recordDelay = !macroEditor.recordDelay
             source: mainIten.sourcemacroCheck0
             sourceSelected: mainIten.sourcemacroCheck1
             markColor: mainIten.colorOrange

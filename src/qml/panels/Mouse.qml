@@ -48,21 +48,20 @@ Item {
     function switchView() {
         isSideView = !isSideView
     }
-    // Lighting on or off: the lighting panel's effect list has "OFF" at
-    // this place. The button switches it off and back to the effect it had,
-    // as the list would (the change waits for Save like the panel's own).
-    readonly property int offEffect: 3
-    property int lastLitEffect: 0
-    readonly property bool lightOn: lighting() !== null && lighting().effect !== offEffect
+    // Lighting on or off: the lighting panel says which of its effects is
+    // "Off" on this model. The button switches it off and back to the effect
+    // it had, as the list would (the change waits for Save like the panel's own).
+    property int lastLitEffect: -1
+    readonly property bool lightOn: lighting() !== null && lighting().effect !== lighting().offEffect
     function toggleLight() {
         var l = lighting()
         if (!l || typeof l.changeEffect !== "function")
             return
         if (lightOn) {
             lastLitEffect = l.effect
-            l.changeEffect(offEffect)
+            l.changeEffect(l.offEffect)
         } else {
-            l.changeEffect(lastLitEffect)
+            l.changeEffect(lastLitEffect >= 0 ? lastLitEffect : l.firstLitEffect)
         }
     }
 

@@ -218,6 +218,13 @@ DialogFrame {
         visible = false
         mainMask.visible = false
     }
+    // A name typed and not confirmed is taken, or refused with its reason,
+    // before the rows are read again.
+    function commitEdits() {
+        var item = editingRow >= 0 ? rowList.view.itemAtIndex(editingRow) : null
+        if (item)
+            item.finishRename()
+    }
     // A press outside the dialog closes its menu and ends a rename.
     function profileFocus() {
         rowMenu.close()
@@ -267,6 +274,7 @@ DialogFrame {
             readonly property bool inUse: model.profileNo === profile.profileNo
             readonly property bool chosen: index === profile.currentRow
             readonly property bool editing: index >= 0 && index === profile.editingRow
+            function finishRename() { nameInput.finish(true) }
             width: rowList.view.width
             height: 40
             color: chosen ? mainIten.colorGray1 : rowArea.containsMouse ? Qt.rgba(1, 1, 1, 0.06) : "transparent"

@@ -9,6 +9,7 @@ Item {
     property alias rateList: list
     // Interval sent for indices 0 .. 2; any other index sends 1 (1000 Hz).
     readonly property var intervals: [8, 4, 2]
+    property int rateIndex: 3                  // the list's entry, as stored
 
     function rateOf(index) {
         return index >= 0 && index < intervals.length ? intervals[index] : 1
@@ -18,12 +19,13 @@ Item {
     // list shows as 1000 Hz, which is what it sends.
     function init(isSendData) {
         var stored = parseInt(ui_View.getData("mouse/reportRate", false))
-        list.currentSelect = stored >= 0 && stored < list.count ? stored : list.count - 1
+        rateIndex = stored >= 0 && stored < list.count ? stored : list.count - 1
         if (isSendData)
-            ui_View.mouseSetReportRate(rateOf(list.currentSelect))
+            ui_View.mouseSetReportRate(rateOf(rateIndex))
     }
 
     function choose(index) {
+        rateIndex = index
         ui_View.setData("mouse/reportRate", index)
         ui_View.mouseSetReportRate(rateOf(index))
     }
@@ -48,6 +50,7 @@ Item {
         height: 24
         accessibleName: "Report Rate"
         mdItems: ["125Hz", "250Hz", "500Hz", "1000Hz"]
+        currentSelect: reportRate.rateIndex
         sourceDropBtn: mainIten.sourceDropBtn
         sourceDropBtnU: mainIten.sourceDropBtnU
         hoverColor: mainIten.colorOrange

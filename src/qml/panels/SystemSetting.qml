@@ -100,20 +100,21 @@ DialogFrame {
     }
 
     function showScrollChoice() {
-        rowsChoice.isSelect = !scrollOneScreen
-        screenChoice.isSelect = scrollOneScreen
         rowsInput.textValue = String(scrollRows)
     }
+    // Rows typed and not confirmed are taken (and sent) before anything
+    // loads over them.
+    function commitEdits() {
+        rowsInput.commit()
+    }
     function chooseRows() {
-        if (rowsInput.editing)
-            rowsInput.finishEditing()
+        commitEdits()
         scrollOneScreen = false
         showScrollChoice()
         saveData(true, 3)
     }
     function chooseOneScreen() {
-        if (rowsInput.editing)
-            rowsInput.finishEditing()
+        commitEdits()
         scrollOneScreen = true
         showScrollChoice()
         saveData(true, 3)
@@ -144,8 +145,7 @@ DialogFrame {
     }
     // A press outside the dialog ends editing of the rows entry.
     function systemSettingFocus() {
-        if (rowsInput.editing)
-            rowsInput.finishEditing()
+        commitEdits()
     }
 
     width: 480
@@ -303,6 +303,7 @@ DialogFrame {
         x: 72
         y: 222
         textValue: systemSetting.lang[6]
+        isSelect: !systemSetting.scrollOneScreen
         source: systemSetting.picture("sourceRadioBtn")
         sourceSelected: systemSetting.picture("sourceRadioBtnS")
         markColor: mainIten.colorOrange
@@ -331,6 +332,7 @@ DialogFrame {
         x: 72
         y: 254
         textValue: systemSetting.lang[7]
+        isSelect: systemSetting.scrollOneScreen
         source: systemSetting.picture("sourceRadioBtn")
         sourceSelected: systemSetting.picture("sourceRadioBtnS")
         markColor: mainIten.colorOrange
