@@ -133,11 +133,31 @@ QString userRoot()
 
 QString languageForLocale(const QString &localeName, const QString &i18nDir)
 {
+    // One file per language, whatever the country: Portuguese speakers in
+    // Portugal read the Brazilian texts rather than English ones.
+    static const struct
+    {
+        QLocale::Language language;
+        const char *file;
+    } kFiles[] = {{QLocale::German, "German"},   {QLocale::French, "French"},
+                  {QLocale::Spanish, "Spanish"}, {QLocale::Portuguese, "PortugueseBrazil"},
+                  {QLocale::Italian, "Italian"}, {QLocale::Polish, "Polish"},
+                  {QLocale::Russian, "Russian"}, {QLocale::Ukrainian, "Ukrainian"},
+                  {QLocale::Turkish, "Turkish"}, {QLocale::Japanese, "Japanese"},
+                  {QLocale::Korean, "Korean"}};
     const QLocale locale(localeName);
     QString language = QStringLiteral("English");
+    // Chinese goes by its script, not the country: zh_TW, zh_HK and zh_MO
+    // default to the traditional one, zh_CN and zh_SG to the simplified.
     if (locale.language() == QLocale::Chinese &&
         locale.script() == QLocale::SimplifiedChineseScript)
         language = QStringLiteral("ChineseSimplified");
+    if (locale.language() == QLocale::Chinese &&
+        locale.script() == QLocale::TraditionalChineseScript)
+        language = QStringLiteral("ChineseTraditional");
+    for (const auto &entry : kFiles)
+        if (locale.language() == entry.language)
+            language = QLatin1String(entry.file);
     if (!QFile::exists(i18nDir + QLatin1Char('/') + language + QStringLiteral(".ini")))
         language = QStringLiteral("English");
     return language;

@@ -24,8 +24,8 @@ bool installed(const QString &exeDir);
 // $XDG_DATA_HOME/kestrel-talon
 QString userRoot();
 
-// The language file for a locale name ("zh_CN" -> "ChineseSimplified") when
-// i18nDir has it, else "English".
+// The language file for a locale name ("zh_CN" -> "ChineseSimplified",
+// "pt_PT" -> "PortugueseBrazil") when i18nDir has it, else "English".
 QString languageForLocale(const QString &localeName, const QString &i18nDir);
 
 enum class Outcome { Seeded, Refreshed, Current };

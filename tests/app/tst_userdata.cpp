@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QProcess>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,7 @@ private slots:
     void chineseTextsTakeSimplifiedGlyphs(); // first: fonts are resolved once per process
     void theLanguageFollowsTheLocale_data();
     void theLanguageFollowsTheLocale();
+    void everyShippedLanguageHasItsLocales();
     void aFirstStartSeedsTheCopyInTheLocalesLanguage();
     void anUpgradeRefreshesWhatTheProgramReadsAndKeepsWhatTheUserMade();
     void aCurrentCopyIsLeftAlone();
@@ -101,10 +104,24 @@ void TestUserData::theLanguageFollowsTheLocale_data()
                                     << "ChineseSimplified";
     QTest::newRow("Singapore") << "zh_SG"
                                << "ChineseSimplified";
-    QTest::newRow("Taiwan: traditional script") << "zh_TW"
-                                                << "English";
-    QTest::newRow("German") << "de_DE"
-                            << "English";
+    QTest::newRow("Taiwan") << "zh_TW"
+                            << "ChineseTraditional";
+    QTest::newRow("Hong Kong") << "zh_HK"
+                               << "ChineseTraditional";
+    QTest::newRow("Macau") << "zh_MO"
+                           << "ChineseTraditional";
+    QTest::newRow("traditional script") << "zh_Hant"
+                                        << "ChineseTraditional";
+    QTest::newRow("simplified script in Hong Kong") << "zh_Hans_HK"
+                                                    << "ChineseSimplified";
+    QTest::newRow("Brazil") << "pt_BR"
+                            << "PortugueseBrazil";
+    QTest::newRow("Portugal") << "pt_PT"
+                              << "PortugueseBrazil";
+    QTest::newRow("Austria") << "de_AT"
+                             << "German";
+    QTest::newRow("Dutch, not shipped") << "nl_NL"
+                                        << "English";
     QTest::newRow("C") << "C"
                        << "English";
 }
@@ -118,6 +135,21 @@ void TestUserData::theLanguageFollowsTheLocale()
     // Only languages that have a file.
     QTemporaryDir empty;
     QCOMPARE(userData::languageForLocale(locale, empty.path()), QStringLiteral("English"));
+}
+
+// A shipped language that no locale chooses would only be reached by hand.
+void TestUserData::everyShippedLanguageHasItsLocales()
+{
+    const QString i18n = QStringLiteral(TALON_SOURCE_MODULES "/i18n");
+    QSet<QString> chosen;
+    for (const QLocale &locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+        chosen << userData::languageForLocale(locale.name(), i18n);
+    QSet<QString> shipped;
+    for (const QString &file : QDir(i18n).entryList({QStringLiteral("*.ini")}, QDir::Files))
+        shipped << QFileInfo(file).completeBaseName();
+    QVERIFY(shipped.size() >= 14);
+    QCOMPARE(chosen, shipped);
 }
 
 void TestUserData::aFirstStartSeedsTheCopyInTheLocalesLanguage()

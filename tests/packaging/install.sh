@@ -29,6 +29,9 @@ for f in bin/kestrel-talon bin/talonctl share/applications/kestrel-talon.desktop
     share/kestrel-talon/modules/img/logo.ico share/kestrel-talon/modules/i18n/ChineseSimplified.ini; do
     check "installed: $f" test -f "$usr/$f"
 done
+for f in "$build"/bin/modules/i18n/*.ini; do
+    check "installed: language ${f##*/}" cmp -s "$f" "$usr/share/kestrel-talon/modules/i18n/${f##*/}"
+done
 for size in 16 22 24 32 48 64 128 256; do
     check "icon ${size}x$size" test -f "$usr/share/icons/hicolor/${size}x$size/apps/kestrel-talon.png"
 done

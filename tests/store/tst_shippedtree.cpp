@@ -12,7 +12,11 @@
 #include "store/ProfileStore.h"
 
 #include "features/KeyNameTable.h"
+#include <QDir>
+#include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
+#include <QStringDecoder>
 
 #include <QTest>
 
@@ -27,6 +31,7 @@ private slots:
     void firmwareRowsAreTheTranslatedScreenRows();
     void gunTableAndNameLists();
     void languagesHoldTheNoticesAndTheKeyNames();
+    void everyLanguageHoldsEveryText();
     void theMacroFolderShips();
     void settingsScreensTextsInBothLanguages();
 };
@@ -178,6 +183,72 @@ void TestShippedTree::languagesHoldTheNoticesAndTheKeyNames()
     for (int i = 0; i < table.size(); ++i)
         QVERIFY2(en.value(i) == table[i],
                  qPrintable(QStringLiteral("%1: %2 / %3").arg(i).arg(en.value(i), table[i])));
+}
+
+// Every language file has English's lists position for position, in UTF-8:
+// a missing text shows English amid the translation, a text the INI format
+// reads as a list (an unquoted comma) comes back empty, a lost "%1" shows the
+// placeholder. Recorded macros keep key names in the screen's language and
+// are sent by looking the names up, so no file may give two keys one name
+// where English tells them apart; the language picker names each file by
+// its own name.
+void TestShippedTree::everyLanguageHoldsEveryText()
+{
+    ModulesCopy m;
+    LanguageStore lang(m.root());
+    QSettings en(m.path(QStringLiteral("i18n/English.ini")), QSettings::IniFormat);
+    const QStringList groups = en.childGroups();
+    QVERIFY(groups.contains(QStringLiteral("keyCode")) &&
+            groups.contains(QStringLiteral("language")));
+    const QRegularExpression placeholder(QStringLiteral("%\\d+"));
+    const auto placeholders = [&](const QString &text) {
+        QStringList found;
+        for (auto it = placeholder.globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    const QStringList files =
+        QDir(m.path(QStringLiteral("i18n"))).entryList({QStringLiteral("*.ini")}, QDir::Files);
+    QVERIFY(files.size() >= 14);
+    QSet<QString> ownNames;
+    for (const QString &file : files) {
+        const QString code = QFileInfo(file).completeBaseName();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString whole = utf8(ModulesCopy::read(m.path(QStringLiteral("i18n/") + file)));
+        QVERIFY2(!utf8.hasError() && !whole.isEmpty(), qPrintable(file));
+        QSettings ini(m.path(QStringLiteral("i18n/") + file), QSettings::IniFormat);
+        QCOMPARE(ini.childGroups(), groups);
+        for (const QString &group : groups) {
+            const QString where = code + QLatin1Char('/') + group;
+            en.beginGroup(group);
+            ini.beginGroup(group);
+            QStringList keys = ini.childKeys(), enKeys = en.childKeys();
+            keys.sort();
+            enKeys.sort();
+            QVERIFY2(keys == enKeys, qPrintable(where));
+            QVERIFY2(ini.value(QStringLiteral("total")) == en.value(QStringLiteral("total")),
+                     qPrintable(where));
+            en.endGroup();
+            ini.endGroup();
+            const QStringList texts = lang.getLangStrings(group, code);
+            const QStringList english = lang.getLangStrings(group, QStringLiteral("English"));
+            QCOMPARE(texts.size(), english.size());
+            for (int i = 0; i < texts.size(); ++i) {
+                const QString at = where + QLatin1Char('/') + QString::number(i);
+                QVERIFY2(!texts[i].trimmed().isEmpty(), qPrintable(at));
+                QVERIFY2(placeholders(texts[i]) == placeholders(english[i]), qPrintable(at));
+                if (group != QLatin1String("keyCode"))
+                    continue;
+                const int first = texts.indexOf(texts[i]);
+                QVERIFY2(english[first] == english[i],
+                         qPrintable(at + QStringLiteral(" ") + texts[i]));
+            }
+        }
+        const QStringList own = lang.getLangStrings(QStringLiteral("language"), code);
+        QVERIFY2(own.size() == 1 && !ownNames.contains(own[0]), qPrintable(file));
+        ownNames << own[0];
+    }
 }
 
 void TestShippedTree::theMacroFolderShips()
