@@ -28,7 +28,8 @@
 // keep out of each other's way mix their frames. TALON_SIM of the processes
 // is not read. The server's journal (--journal, appended to) has the lines
 // of TALON_SIM_JOURNAL, each after the id of the process it came from ("0"
-// for the mouse's own doings, such as an unplug by signal):
+// for what the mouse did of itself, such as an unplug by a signal to the
+// server):
 //   4711 frame 11 04 08 00 00 00 00 e2
 //   4711 out 33
 //   4711 data 04 09 0e 13 80 80 80 80 00 ...
