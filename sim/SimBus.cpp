@@ -224,12 +224,6 @@ std::vector<Record> Bus::records(std::size_t from) const
     return std::vector<Record>(log.begin() + static_cast<long>(from), log.end());
 }
 
-std::size_t Bus::recordCount() const
-{
-    std::lock_guard<std::mutex> g(lock);
-    return log.size();
-}
-
 std::vector<Record> Bus::records() const
 {
     std::lock_guard<std::mutex> g(lock);

@@ -109,7 +109,6 @@ public:
     void record(Record r);
     std::vector<Record> records() const;
     std::vector<Record> records(std::size_t from) const; // those after the first `from`
-    std::size_t recordCount() const;
     // A shared mouse serves each process on threads of its own: records made
     // on this thread carry `process`.
     static void setCaller(int process);

@@ -114,10 +114,11 @@ Record Reader::record()
 
 namespace {
 
-bool writeAll(int fd, const std::uint8_t *data, std::size_t n)
+// All n bytes, resumed after signals and short transfers.
+template <typename Byte, typename Step> bool whole(Byte *data, std::size_t n, Step step)
 {
     while (n > 0) {
-        const ssize_t done = ::send(fd, data, n, MSG_NOSIGNAL);
+        const ssize_t done = step(data, n);
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
@@ -128,18 +129,17 @@ bool writeAll(int fd, const std::uint8_t *data, std::size_t n)
     return true;
 }
 
+bool writeAll(int fd, const std::uint8_t *data, std::size_t n)
+{
+    return whole(data, n, [fd](const std::uint8_t *at, std::size_t left) {
+        return ::send(fd, at, left, MSG_NOSIGNAL);
+    });
+}
+
 bool readAll(int fd, std::uint8_t *data, std::size_t n)
 {
-    while (n > 0) {
-        const ssize_t done = ::read(fd, data, n);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        data += done;
-        n -= static_cast<std::size_t>(done);
-    }
-    return true;
+    return whole(data, n,
+                 [fd](std::uint8_t *at, std::size_t left) { return ::read(fd, at, left); });
 }
 
 } // namespace
