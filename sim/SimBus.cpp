@@ -20,6 +20,11 @@ struct hid_device_
 
 namespace sim {
 
+namespace {
+// The process a shared mouse serves on this thread; 0 in a process of its own.
+thread_local int caller = 0;
+} // namespace
+
 struct Bus::Mouse
 {
     explicit Mouse(const MouseConfig &c) : config(c), firmware(c.family) {}
@@ -68,7 +73,7 @@ void Bus::unplug(int device)
     {
         std::lock_guard<std::mutex> g(lock);
         mice.at(static_cast<std::size_t>(device))->plugged = false;
-        log.push_back({Record::Kind::Unplug, device});
+        note({Record::Kind::Unplug, device});
     }
     eventArrived.notify_all();
 }
@@ -114,7 +119,7 @@ void Bus::noteExit()
     std::lock_guard<std::mutex> g(lock);
     Record r{Record::Kind::Exit};
     r.ms = static_cast<int>(handles.size());
-    log.push_back(r);
+    note(r);
     exited = true;
 }
 
@@ -122,7 +127,7 @@ void Bus::noteCall()
 {
     std::lock_guard<std::mutex> g(lock);
     if (exited)
-        log.push_back({Record::Kind::AfterExit});
+        note({Record::Kind::AfterExit});
 }
 
 void Bus::probeGlobalState(bool on)
@@ -197,7 +202,26 @@ void Bus::recordPause(int ms)
 void Bus::record(Record r)
 {
     std::lock_guard<std::mutex> g(lock);
+    note(std::move(r));
+}
+
+void Bus::note(Record r)
+{
+    r.process = caller;
     log.push_back(std::move(r));
+}
+
+void Bus::setCaller(int process)
+{
+    caller = process;
+}
+
+std::vector<Record> Bus::records(std::size_t from) const
+{
+    std::lock_guard<std::mutex> g(lock);
+    if (from >= log.size())
+        return {};
+    return std::vector<Record>(log.begin() + static_cast<long>(from), log.end());
 }
 
 std::vector<Record> Bus::records() const
@@ -355,7 +379,7 @@ hid_device_ *Bus::open(const char *p)
     int device = -1, iface = -1;
     if (!p || std::sscanf(p, "sim:%d:%d", &device, &iface) != 2 || device < 0 ||
         device >= static_cast<int>(mice.size()) || iface < 0 || iface > 2) {
-        log.push_back({Record::Kind::OpenFailed, device, iface});
+        note({Record::Kind::OpenFailed, device, iface});
         errno = ENOENT;
         return nullptr;
     }
@@ -369,7 +393,7 @@ hid_device_ *Bus::open(const char *p)
         refuse = true;
     }
     if (refuse) {
-        log.push_back({Record::Kind::OpenFailed, device, iface});
+        note({Record::Kind::OpenFailed, device, iface});
         hit(device, iface);
         // What open(2) of a hidraw node would leave behind.
         errno = !m.plugged ? ENOENT : m.faults.denyAccess ? EACCES : EIO;
@@ -377,7 +401,7 @@ hid_device_ *Bus::open(const char *p)
     }
     auto *h = new hid_device_{device, iface};
     handles.insert(h);
-    log.push_back({Record::Kind::Open, device, iface});
+    note({Record::Kind::Open, device, iface});
     return h;
 }
 
@@ -385,7 +409,7 @@ void Bus::close(hid_device_ *h)
 {
     std::lock_guard<std::mutex> g(lock);
     if (handles.erase(h)) {
-        log.push_back({Record::Kind::Close, h->device, h->iface});
+        note({Record::Kind::Close, h->device, h->iface});
         delete h;
     }
 }
@@ -414,7 +438,7 @@ bool Bus::faulty(const Mouse &m) const
 
 void Bus::hit(int device, int iface)
 {
-    log.push_back({Record::Kind::Fault, device, iface});
+    note({Record::Kind::Fault, device, iface});
 }
 
 bool Bus::consumeReportBudget(Mouse &m)
@@ -423,7 +447,7 @@ bool Bus::consumeReportBudget(Mouse &m)
     if (m.faults.unplugAfter == 0) {
         m.plugged = false;
         m.faults.unplugAfter = -1;
-        log.push_back({Record::Kind::Unplug});
+        note({Record::Kind::Unplug});
         eventArrived.notify_all();
         return false;
     }
@@ -466,7 +490,7 @@ int Bus::sendFeature(hid_device_ *h, const std::uint8_t *data, std::size_t lengt
             m->firmware.onFrame(r.frame, m->expected, m->config.reportLength, m->commandInput);
         m->pendingFrame = r.frame;
     }
-    log.push_back(r);
+    note(r);
     return static_cast<int>(length);
 }
 
@@ -497,11 +521,11 @@ int Bus::getFeature(hid_device_ *h, std::uint8_t *data, std::size_t length)
     if (isShort)
         hit(h->device, iface);
     else if (intact && m->handshakePending)
-        log.push_back({Record::Kind::Handshake, h->device, iface});
+        note({Record::Kind::Handshake, h->device, iface});
 
     Record r{Record::Kind::FeatureIn, h->device, iface};
     r.frame = reply;
-    log.push_back(r);
+    note(r);
 
     if (m->config.encode)
         encipherBlock(reply.data(), m->code6().data());
@@ -523,7 +547,7 @@ int Bus::write(hid_device_ *h, const std::uint8_t *data, std::size_t length)
         hit(h->device, iface);
         return -1;
     }
-    log.push_back({Record::Kind::Output, h->device, iface, Bytes(data, data + length)});
+    note({Record::Kind::Output, h->device, iface, Bytes(data, data + length)});
     if (length != static_cast<std::size_t>(m->config.reportLength) + 1 || data[0] != 0x00)
         return -1;
 
@@ -556,7 +580,7 @@ int Bus::read(hid_device_ *h, std::uint8_t *data, std::size_t length, int timeou
         if ((armed && m->faults.stall) || m->commandInput.empty()) {
             Record t{Record::Kind::Timeout, h->device, iface};
             t.ms = timeoutMs;
-            log.push_back(t);
+            note(t);
             hit(h->device, iface);
             if (realTime && timeoutMs > 0) {
                 g.unlock();
@@ -572,14 +596,14 @@ int Bus::read(hid_device_ *h, std::uint8_t *data, std::size_t length, int timeou
             hit(h->device, iface);
         }
         std::copy(report.begin(), report.begin() + static_cast<long>(n), data);
-        log.push_back({Record::Kind::Input, h->device, iface, Bytes(data, data + n)});
+        note({Record::Kind::Input, h->device, iface, Bytes(data, data + n)});
         return static_cast<int>(n);
     }
 
     if (iface == kEvent) {
         Record r{Record::Kind::EventRead, h->device, iface};
         r.ms = timeoutMs;
-        log.push_back(r);
+        note(r);
         const auto hasEvent = [&] {
             int unused = -1;
             return !live(h, unused) || !m->events.empty();
@@ -598,7 +622,7 @@ int Bus::read(hid_device_ *h, std::uint8_t *data, std::size_t length, int timeou
         m->events.pop_front();
         const std::size_t n = std::min(length, report.size());
         std::copy(report.begin(), report.begin() + static_cast<long>(n), data);
-        log.push_back({Record::Kind::Event, h->device, iface, Bytes(data, data + n)});
+        note({Record::Kind::Event, h->device, iface, Bytes(data, data + n)});
         return static_cast<int>(n);
     }
     return 0; // the pointer interface reports nothing here

@@ -78,6 +78,7 @@ struct Record
     Frame8 frame{};
     bool checksumOk = true;
     int ms = 0;
+    int process = 0; // the process a shared mouse served; 0 otherwise
 };
 
 enum Interface { kPointer = 0, kCommand = 1, kEvent = 2 };
@@ -105,7 +106,12 @@ public:
     void pressDpiButton(int device, std::uint8_t stage);
 
     void recordPause(int ms);
+    void record(Record r);
     std::vector<Record> records() const;
+    std::vector<Record> records(std::size_t from) const; // those after the first `from`
+    // A shared mouse serves each process on threads of its own: records made
+    // on this thread carry `process`.
+    static void setCaller(int process);
     void clearRecords();
     // Compact text of the traffic: "frame 01 01 00 00 00 00 00 fd", "reply ...",
     // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
@@ -165,7 +171,7 @@ private:
     bool faulty(const Mouse &m) const;
     int gone(hid_device_ *handle);
     void hit(int device, int iface);
-    void record(Record r);
+    void note(Record r); // with the lock held
 
     mutable std::mutex lock;
     std::condition_variable eventArrived;

@@ -2,6 +2,8 @@
 #include "SimEnvironment.h"
 
 #include "SimBus.h"
+#include "SimRemote.h"
+#include "SimSetup.h"
 
 #include <atomic>
 #include <csignal>
@@ -10,7 +12,6 @@
 #include <cstdlib>
 #include <deque>
 #include <mutex>
-#include <sstream>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -24,8 +25,7 @@ int wakeFd = -1;
 
 // Guarded by signalLock: the listener's thread and the GUI thread both poll.
 std::mutex signalLock;
-int stage = 1;
-bool pluggedIn = true;
+setup::Controls controls;
 std::deque<bool> announcements; // true: plugged in
 
 void wake()
@@ -45,82 +45,15 @@ void onSignal(int signal)
     }
 }
 
-struct Device
+// What the mouse saw from this process: the whole bus in a process of its
+// own, this process's part of a shared mouse.
+std::vector<Record> recordsSince(std::size_t &from)
 {
-    MouseConfig config;
-    Faults faults;
-};
-
-void setFault(Faults &f, const std::string &name)
-{
-    if (name == "silent")
-        f.silent = true;
-    else if (name == "wrong")
-        f.wrongHandshake = true;
-    else if (name == "garbage")
-        f.garbage = true;
-    else if (name == "featureout")
-        f.failFeatureOut = true;
-    else if (name == "write")
-        f.failWrite = true;
-    else if (name == "read")
-        f.failRead = true;
-    else if (name == "short")
-        f.shortReports = true;
-    else if (name == "stall")
-        f.stall = true;
-}
-
-Device parseDevice(const std::string &text)
-{
-    Device d;
-    MouseConfig &c = d.config;
-    std::stringstream in(text);
-    std::string item;
-    bool first = true;
-    while (std::getline(in, item, ',')) {
-        if (first) {
-            c.family = item == "560" ? Family::F560 : Family::F553;
-            if (c.family == Family::F560) {
-                c.pid = 0xa1ef;
-                c.reportLength = 64;
-            }
-            first = false;
-            continue;
-        }
-        const auto eq = item.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string key = item.substr(0, eq), value = item.substr(eq + 1);
-        if (key == "vid")
-            c.vid = static_cast<std::uint16_t>(std::strtoul(value.c_str(), nullptr, 16));
-        else if (key == "pid")
-            c.pid = static_cast<std::uint16_t>(std::strtoul(value.c_str(), nullptr, 16));
-        else if (key == "report")
-            c.reportLength = std::atoi(value.c_str());
-        else if (key == "code") {
-            c.code = value;
-            c.encode = true;
-        } else if (key == "fault")
-            setFault(d.faults, value);
-        else if (key == "onset")
-            d.faults.onset = std::atoi(value.c_str());
-        else if (key == "unplug")
-            d.faults.unplugAfter = std::atoi(value.c_str());
-        else if (key == "failopens")
-            d.faults.failOpens = std::atoi(value.c_str());
-    }
-    return d;
-}
-
-bool flagged(const std::string &text, const std::string &flag)
-{
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ','))
-        if (item == flag)
-            return true;
-    return false;
+    if (remote::active())
+        return remote::ownRecords(from);
+    std::vector<Record> fresh = Bus::instance().records(from);
+    from += fresh.size();
+    return fresh;
 }
 
 // The traffic the mouse saw, one line each, for tests of the real executables.
@@ -129,15 +62,31 @@ void writeTrace()
     std::FILE *f = std::fopen(std::getenv("TALON_SIM_TRACE"), "w");
     if (!f)
         return;
-    for (const std::string &line : Bus::instance().trace())
-        std::fprintf(f, "%s\n", line.c_str());
-    for (const Bytes &report : Bus::instance().outputReports()) {
+    std::size_t from = 0;
+    const std::vector<Record> all = recordsSince(from);
+    for (const Record &r : all) {
+        const std::string line = Bus::traceLine(r);
+        if (!line.empty())
+            std::fprintf(f, "%s\n", line.c_str());
+    }
+    for (const Record &r : all) {
+        if (r.kind != Record::Kind::Output)
+            continue;
         std::fprintf(f, "data");
-        for (std::size_t i = 1; i < report.size(); ++i)
-            std::fprintf(f, " %02x", report[i]);
+        for (std::size_t i = 1; i < r.raw.size(); ++i)
+            std::fprintf(f, " %02x", r.raw[i]);
         std::fprintf(f, "\n");
     }
     std::fclose(f);
+}
+
+void announce(bool pluggedIn)
+{
+    {
+        std::lock_guard<std::mutex> g(signalLock);
+        announcements.push_back(pluggedIn);
+    }
+    wake();
 }
 
 std::mutex journalLock;
@@ -156,21 +105,17 @@ void writeJournal()
     if (!path || !*path)
         return;
     std::lock_guard<std::mutex> g(journalLock);
-    const std::vector<Record> records = Bus::instance().records();
-    if (records.size() <= journalled)
+    const std::vector<Record> fresh = recordsSince(journalled);
+    std::string text;
+    for (const Record &r : fresh)
+        for (const std::string &line : setup::journalLines(r))
+            text += line + '\n';
+    if (text.empty())
         return;
     std::FILE *f = std::fopen(path, "a");
     if (!f)
         return;
-    for (; journalled < records.size(); ++journalled) {
-        const Record &r = records[journalled];
-        const std::string line = Bus::traceLine(r);
-        if (line.empty())
-            continue;
-        std::fprintf(f, "%s\n", line.c_str());
-        if (r.kind == Record::Kind::Output && r.raw.size() > 1)
-            std::fprintf(f, "data %s\n", Bus::hex(r.raw.data() + 1, r.raw.size() - 1).c_str());
-    }
+    std::fputs(text.c_str(), f);
     std::fclose(f);
 }
 
@@ -178,20 +123,11 @@ void ensureConfigured()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        const char *spec = std::getenv("TALON_SIM");
-        const std::string devices = spec && *spec ? spec : "553";
-        if (devices != "none") {
-            std::stringstream in(devices);
-            std::string one;
-            while (std::getline(in, one, ';')) {
-                if (one.empty())
-                    continue;
-                const Device d = parseDevice(one);
-                const int device = Bus::instance().plug(d.config);
-                Bus::instance().faults(device) = d.faults;
-                Bus::instance().faults(device).denyAccess = flagged(one, "denied");
-            }
-        }
+        const char *mice = std::getenv("TALON_SIM");
+        const std::string devices = mice && *mice ? mice : "553";
+        // A shared mouse is the server's, as TALON_SIM told the server.
+        if (!remote::active())
+            setup::plugAll(Bus::instance(), devices);
         wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
         if (std::getenv("TALON_SIM_TRACE"))
             std::atexit(writeTrace);
@@ -199,25 +135,35 @@ void ensureConfigured()
             std::atexit(writeJournal);
         std::signal(SIGUSR1, onSignal);
         std::signal(SIGUSR2, onSignal);
-        std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
-                     devices.c_str());
+        if (remote::active())
+            std::fprintf(stderr,
+                         "virtual mouse: shared at %s (SIGUSR1: DPI button, SIGUSR2: "
+                         "unplug/plug)\n",
+                         remote::socketPath());
+        else
+            std::fprintf(stderr, "virtual mouse: %s (SIGUSR1: DPI button, SIGUSR2: unplug/plug)\n",
+                         devices.c_str());
     });
 }
 
 void pollSignals()
 {
     writeJournal();
+    if (remote::active()) {
+        // The server presses and plugs; the watcher brings the plug back.
+        for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1))
+            remote::pressDpiButton();
+        for (; plugToggles.load() > 0; plugToggles.fetch_sub(1))
+            remote::togglePlug();
+        return;
+    }
     if (Bus::instance().deviceCount() == 0)
         return;
     std::lock_guard<std::mutex> g(signalLock);
-    for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1)) {
-        stage = stage % 5 + 1;
-        Bus::instance().pressDpiButton(0, static_cast<std::uint8_t>(stage));
-    }
+    for (; dpiPresses.load() > 0; dpiPresses.fetch_sub(1))
+        controls.pressDpiButton(Bus::instance());
     for (; plugToggles.load() > 0; plugToggles.fetch_sub(1)) {
-        pluggedIn = !pluggedIn;
-        pluggedIn ? Bus::instance().replug(0) : Bus::instance().unplug(0);
-        announcements.push_back(pluggedIn);
+        announcements.push_back(controls.togglePlug(Bus::instance()));
         wake();
     }
 }
@@ -225,6 +171,9 @@ void pollSignals()
 int announcementFd()
 {
     ensureConfigured();
+    static std::once_flag watching;
+    if (remote::active())
+        std::call_once(watching, [] { remote::watchPlugs(announce); });
     return wakeFd;
 }
 

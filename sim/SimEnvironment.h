@@ -17,6 +17,26 @@
 // SIGUSR2 unplugs it, or plugs it back in; each unplug and plug is announced
 // to the program's device-change monitor (see UdevShim.cpp) as the system
 // announces a real one.
+//
+// Shared mode: one mouse that several processes drive, as on real hardware.
+//   TALON_SIM=553 talonsim-server SOCKET [--journal FILE] &
+//   LD_PRELOAD=libtalonsim.so TALON_SIM_SERVER=SOCKET kestrel-talon
+//   LD_PRELOAD=libtalonsim.so TALON_SIM_SERVER=SOCKET talonctl dpi
+// The server holds the mice of its TALON_SIM (faults included; they count the
+// operations of all processes together) and serves every hidapi call of
+// every process in the order they arrive, so that processes that do not
+// keep out of each other's way mix their frames. TALON_SIM of the processes
+// is not read. The server's journal (--journal, appended to) has the lines
+// of TALON_SIM_JOURNAL, each after the id of the process it came from ("0"
+// for what the mouse did of itself, such as an unplug by a signal to the
+// server):
+//   4711 frame 11 04 08 00 00 00 00 e2
+//   4711 out 33
+//   4711 data 04 09 0e 13 80 80 80 80 00 ...
+// A process's own TALON_SIM_TRACE and TALON_SIM_JOURNAL hold its own part, in
+// the plain form. SIGUSR1 and SIGUSR2 work on the shared mouse whether they
+// go to the server or to any process of it; every process's device-change
+// monitor hears of each unplug and plug. The server ends on SIGTERM.
 namespace sim::environment {
 
 void ensureConfigured();
