@@ -9,6 +9,10 @@ set(TALON_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kestrel-talon)
 option(TALON_INSTALL_STRIP "Strip the executables when installing" ON)
 set(TALON_UDEV_RULES_DIR "" CACHE PATH
     "Folder of the udev rule (default: /usr/lib/udev/rules.d for the prefix /usr, else /etc/udev/rules.d)")
+# A distribution package may install the rule with its own tools.
+option(TALON_INSTALL_UDEV_RULE "Install the udev rule" ON)
+# A distribution package states the licence in its own way.
+option(TALON_INSTALL_LICENSE "Install the licence beside the README" ON)
 
 if(TALON_INSTALL_STRIP)
     install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
@@ -21,25 +25,30 @@ install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/modules/img/logo.ico DESTINATION
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/modules/VERSION DESTINATION ${TALON_DATA_DIR}/modules)
 
 # The prefix is known for sure only when installing (cmake --install --prefix).
-install(CODE "
-    # file(INSTALL) puts DESTDIR in front of an absolute folder itself.
-    set(rules \"${TALON_UDEV_RULES_DIR}\")
-    if(NOT rules)
-        if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
-            set(rules /usr/lib/udev/rules.d)
-        else()
-            set(rules /etc/udev/rules.d)
+if(TALON_INSTALL_UDEV_RULE)
+    install(CODE "
+        # file(INSTALL) puts DESTDIR in front of an absolute folder itself.
+        set(rules \"${TALON_UDEV_RULES_DIR}\")
+        if(NOT rules)
+            if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+                set(rules /usr/lib/udev/rules.d)
+            else()
+                set(rules /etc/udev/rules.d)
+            endif()
         endif()
-    endif()
-    file(INSTALL DESTINATION \"\${rules}\" TYPE FILE
-         FILES \"${CMAKE_BINARY_DIR}/packaging/70-kestrel-talon.rules\")")
+        file(INSTALL DESTINATION \"\${rules}\" TYPE FILE
+             FILES \"${CMAKE_BINARY_DIR}/packaging/70-kestrel-talon.rules\")")
+endif()
 
-install(FILES packaging/kestrel-talon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry, the metainfo and the icons carry the application id.
+configure_file(packaging/kestrel-talon.desktop.in ${CMAKE_BINARY_DIR}/packaging/${TALON_APP_ID}.desktop @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALON_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 talon_modaliases(${CMAKE_SOURCE_DIR}/modules/setting/apConfig.bin TALON_MODALIASES)
 configure_file(packaging/kestrel-talon.metainfo.xml.in
-               ${CMAKE_BINARY_DIR}/packaging/example.kestrel_talon.KestrelTalon.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/example.kestrel_talon.KestrelTalon.metainfo.xml
+               ${CMAKE_BINARY_DIR}/packaging/${TALON_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALON_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 configure_file(packaging/kestrel-talon.1.in ${CMAKE_BINARY_DIR}/packaging/kestrel-talon.1 @ONLY)
@@ -52,9 +61,14 @@ install(FILES packaging/completion/talonctl DESTINATION ${CMAKE_INSTALL_DATADIR}
 # Drawn by the build from the same vector source as the other pictures.
 foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${CMAKE_BINARY_DIR}/packaging/icons/hicolor/${size}x${size}/apps/kestrel-talon.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${TALON_APP_ID}.png)
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/packaging/icons/hicolor/scalable/apps/kestrel-talon.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${TALON_APP_ID}.svg)
 
-install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrel-talon)
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrel-talon)
+if(TALON_INSTALL_LICENSE)
+    install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrel-talon)
+endif()

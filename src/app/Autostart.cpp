@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "Autostart.h"
 
+#include "ApplicationId.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,15 +49,32 @@ bool enabled()
 
 QString entryText(const QString &executable)
 {
+    // Logging in starts it in the tray: the window stays closed.
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Kestrel Talon\n"
                           "Comment=Keeps the Kestrel Talon mouse utility in the tray\n"
-                          "Exec=%1\n"
-                          "Icon=kestrel-talon\n"
+                          "Exec=%1 --hidden\n"
+                          "Icon=%2\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(executable));
+        .arg(execArgument(executable), QLatin1String(kApplicationId));
+}
+
+bool refresh(const QString &executable)
+{
+    QFile file(entryPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = file.readAll();
+    file.close();
+    const QByteArray wanted = entryText(executable).toUtf8();
+    // An entry of an earlier version for this executable, which opened the
+    // window at every login; anything else is the user's own and stays.
+    const QByteArray earlier = "\nExec=" + execArgument(executable).toUtf8() + '\n';
+    if (text == wanted || !text.contains(earlier))
+        return true;
+    return setEnabled(true, executable);
 }
 
 bool setEnabled(bool on, const QString &executable)

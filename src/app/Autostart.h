@@ -15,4 +15,8 @@ bool setEnabled(bool on, const QString &executable);
 // The entry's text; the path is quoted as the desktop entry rules ask.
 QString entryText(const QString &executable);
 
+// Brings an entry that an earlier version wrote for `executable` up to the
+// current text; false when that failed.
+bool refresh(const QString &executable);
+
 } // namespace autostart

@@ -4,6 +4,7 @@
 #include "InputWiring.h"
 
 #include "AppFollow.h"
+#include "ApplicationId.h"
 #include "Autostart.h"
 #include "DeviceChangeMonitor.h"
 #include "UserEvent.h"
@@ -119,7 +120,7 @@ void Widget::setUpTrayIcon()
     trayIcon->setContextMenu(trayMenu);
     trayIcon->setToolTip(QStringLiteral("KESTREL TALON MOUSE X420"));
     // The desktop's icon theme first, so that a theme may restyle it.
-    trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("kestrel-talon"),
+    trayIcon->setIcon(QIcon::fromTheme(QString::fromLatin1(kApplicationId),
                                        QIcon(QStringLiteral("./modules/img/logo.ico"))));
     connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
     trayIcon->setVisible(true);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "ApplicationId.h"
+#include "Autostart.h"
 #include "InputWiring.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
+#include "StartOptions.h"
 #include "Widget.h"
 #include "WorkingDirectory.h"
 #include "device/HidAccess.h"
@@ -11,40 +14,34 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QQuickWindow>
+#include <QTimer>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 namespace {
 
-const char kUsage[] =
-    "Usage: kestrel-talon [--help | --version]\n"
-    "\n"
-    "The configuration utility of the Kestrel Talon mouse. It runs in the system\n"
-    "tray, finds the mouse among the HID devices and opens its window when the\n"
-    "mouse answers. Only one instance runs per user; a second start shows the\n"
-    "first one's window.\n"
-    "\n"
-    "  --help      Print this text and exit.\n"
-    "  --version   Print the version and exit.\n"
-    "\n"
-    "The command-line companion is talonctl(1).\n";
+// Without a tray to come back through, a hidden window would leave no way in.
+// At login the panel may come up a moment after the program.
+constexpr int kTrayWaitMs = 5000;
 
-// --help and --version are the only arguments read, and only when given
-// alone: any other start behaves as a plain start.
-int answerInformationRequest(int argc, char *argv[])
+// Answers --help, --version and a command line that cannot be used without
+// starting anything; -1 to start.
+int answerBeforeStart(const startOptions::Options &options)
 {
-    if (argc != 2)
-        return -1;
-    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        std::fputs(kUsage, stdout);
+    switch (options.action) {
+    case startOptions::Action::Help:
+        std::fputs(qPrintable(startOptions::usage()), stdout);
         return 0;
-    }
-    if (std::strcmp(argv[1], "--version") == 0) {
+    case startOptions::Action::Version:
         std::printf("kestrel-talon %s\n", TALON_VERSION);
         return 0;
+    case startOptions::Action::Error:
+        std::fputs(qPrintable(startOptions::usageError(options.error)), stderr);
+        return 2;
+    case startOptions::Action::Start:
+        break;
     }
     return -1;
 }
@@ -53,7 +50,11 @@ int answerInformationRequest(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (const int status = answerInformationRequest(argc, argv); status >= 0)
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const startOptions::Options options = startOptions::parse(arguments);
+    if (const int status = answerBeforeStart(options); status >= 0)
         return status;
 
     // A flat 1024 x 640 scene: the software renderer is fast enough and keeps
@@ -62,6 +63,8 @@ int main(int argc, char *argv[])
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
     QApplication app(argc, argv);
+    // Wayland desktops find the entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     SingleInstance instance;
     if (instance.lockFailed()) {
         std::fprintf(stderr, "kestrel-talon: cannot take the single-instance lock %s\n",
@@ -73,6 +76,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    autostart::refresh(QCoreApplication::applicationFilePath());
     workingDirectory::enter();
     workingDirectory::followLanguageInFonts();
     hidAccess::init();
@@ -87,7 +91,13 @@ int main(int argc, char *argv[])
         hooks::setBackend(std::make_unique<X11Capture>());
         wireInputCallbacks(&widget); // subscribes the capture while a screen asks for keys
 
-        widget.showNormal();
+        if (!options.hidden)
+            widget.showNormal();
+        else if (!Widget::trayAvailable())
+            QTimer::singleShot(kTrayWaitMs, &widget, [&widget] {
+                if (!Widget::trayAvailable())
+                    widget.showNormal();
+            });
         widget.checkDevice();
         result = app.exec();
 

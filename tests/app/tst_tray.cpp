@@ -5,6 +5,7 @@
 // missing or may not be opened. Run twice: with a system tray (trayer) and
 // without one (TALON_NO_TRAY=1), where the window is the only way in.
 #include "ShellFixture.h"
+#include "app/ApplicationId.h"
 #include "app/Autostart.h"
 
 #include <QApplication>
@@ -255,7 +256,7 @@ void TestTray::startAtLoginWritesAndRemovesTheEntry()
     QFile file(entry);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("\nExec=" + QCoreApplication::applicationFilePath().toUtf8() +
-                                    "\n"));
+                                    " --hidden\n"));
     QString report;
     QCOMPARE(run(QStringLiteral("desktop-file-validate"), {entry}, &report), 0);
     QCOMPARE(report.trimmed(), QString());
@@ -271,8 +272,22 @@ void TestTray::startAtLoginWritesAndRemovesTheEntry()
     file.close();
     QVERIFY(autostart::setEnabled(true, QStringLiteral("/opt/my \"talon\"/kestrel-talon")));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("\nExec=\"/opt/my \\\\\"talon\\\\\"/kestrel-talon\"\n"));
+    QVERIFY(
+        file.readAll().contains("\nExec=\"/opt/my \\\\\"talon\\\\\"/kestrel-talon\" --hidden\n"));
     QCOMPARE(run(QStringLiteral("desktop-file-validate"), {entry}, &report), 0);
+
+    // An earlier version's entry is brought up to date (start-hidden.sh) only
+    // for its own executable: another program's stays as it is.
+    file.close();
+    const QByteArray other = "[Desktop Entry]\nType=Application\nName=Kestrel Talon\n"
+                             "Exec=/opt/talon/kestrel-talon\nIcon=kestrel-talon\n";
+    QVERIFY(QFile::remove(entry));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(other);
+    file.close();
+    QVERIFY(autostart::refresh(QStringLiteral("/usr/bin/kestrel-talon")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), other);
     QVERIFY(autostart::setEnabled(false, QString()));
     QVERIFY(!autostart::enabled());
 }
@@ -290,7 +305,8 @@ void TestTray::theIconComesFromTheIconTheme()
     index.close();
     QImage picture(48, 48, QImage::Format_ARGB32);
     picture.fill(Qt::red);
-    QVERIFY(picture.save(apps + QStringLiteral("/kestrel-talon.png")));
+    QVERIFY(picture.save(apps + QLatin1Char('/') + QLatin1String(kApplicationId) +
+                         QStringLiteral(".png")));
 
     const QStringList before = QIcon::themeSearchPaths();
     {
@@ -303,7 +319,7 @@ void TestTray::theIconComesFromTheIconTheme()
     {
         Shell shell;
         const QIcon icon = shell.start().tray()->icon();
-        QCOMPARE(icon.name(), QStringLiteral("kestrel-talon"));
+        QCOMPARE(icon.name(), QLatin1String(kApplicationId));
         QCOMPARE(icon.pixmap(48).toImage().pixelColor(24, 24), QColor(Qt::red));
     }
     QIcon::setThemeSearchPaths(before);

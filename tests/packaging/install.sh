@@ -7,9 +7,9 @@
 # (as root too, never writing the installed tree), talonctl uses the same
 # copy, and an upgrade of the shipped data reaches an existing copy without
 # losing the user's profile.
-# Usage (on an X server): install.sh BUILD_DIR LIBTALONSIM
+# Usage (on an X server): install.sh BUILD_DIR LIBTALONSIM APPLICATION_ID
 set -u
-build=$(realpath "$1") sim=$(realpath "$2")
+build=$(realpath "$1") sim=$(realpath "$2") id=$3
 work=$(mktemp -d)
 trap 'kill "${gui:-}" 2>/dev/null; rm -rf "$work"' EXIT
 stage=$work/stage usr=$work/stage/usr
@@ -22,9 +22,9 @@ DESTDIR=$stage cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 
 echo "Installed with --prefix=/usr:"
 (cd "$stage" && find . \( -type f -o -type l \) | sort | sed 's|^\.||')
 
-for f in bin/kestrel-talon bin/talonctl share/applications/kestrel-talon.desktop \
-    share/metainfo/example.kestrel_talon.KestrelTalon.metainfo.xml share/man/man1/kestrel-talon.1 \
-    share/icons/hicolor/scalable/apps/kestrel-talon.svg share/doc/kestrel-talon/LICENSE \
+for f in bin/kestrel-talon bin/talonctl share/applications/$id.desktop \
+    share/metainfo/$id.metainfo.xml share/man/man1/kestrel-talon.1 \
+    share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrel-talon/LICENSE \
     share/kestrel-talon/modules/VERSION share/kestrel-talon/modules/setting/apConfig.bin \
     share/kestrel-talon/modules/img/logo.ico share/kestrel-talon/modules/i18n/ChineseSimplified.ini; do
     check "installed: $f" test -f "$usr/$f"
@@ -33,16 +33,19 @@ for f in "$build"/bin/modules/i18n/*.ini; do
     check "installed: language ${f##*/}" cmp -s "$f" "$usr/share/kestrel-talon/modules/i18n/${f##*/}"
 done
 for size in 16 22 24 32 48 64 128 256; do
-    check "icon ${size}x$size" test -f "$usr/share/icons/hicolor/${size}x$size/apps/kestrel-talon.png"
+    check "icon ${size}x$size" test -f "$usr/share/icons/hicolor/${size}x$size/apps/$id.png"
 done
 check "the udev rule where udev reads it" test -f "$usr/lib/udev/rules.d/70-kestrel-talon.rules"
 check "no data beside the executables" test ! -e "$usr/lib/kestrel-talon"
 for exe in kestrel-talon talonctl; do
     check "$exe is stripped" bash -c "! readelf -S '$usr/bin/$exe' | grep -q '\.symtab'"
 done
-check "metainfo validates" appstreamcli validate --no-net "$usr/share/metainfo/example.kestrel_talon.KestrelTalon.metainfo.xml"
-check "metainfo offers the program for the mouse" grep -q "<modalias>usb:v04D9pA1EE\*</modalias>" "$usr/share/metainfo/example.kestrel_talon.KestrelTalon.metainfo.xml"
-check "desktop entry validates" desktop-file-validate "$usr/share/applications/kestrel-talon.desktop"
+check "the id is reverse-DNS in lower case" grep -Eqx '[a-z][a-z0-9_]*(\.[a-z][a-z0-9_]*){2,}' <<<"$id"
+check "metainfo validates" appstreamcli validate --pedantic --no-net "$usr/share/metainfo/$id.metainfo.xml"
+check "metainfo names the entry and icon" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$usr/share/metainfo/$id.metainfo.xml"
+check "metainfo offers the program for the mouse" grep -q "<modalias>usb:v04D9pA1EE\*</modalias>" "$usr/share/metainfo/$id.metainfo.xml"
+check "desktop entry validates" desktop-file-validate "$usr/share/applications/$id.desktop"
+check "desktop entry names the icon" grep -qx "Icon=$id" "$usr/share/applications/$id.desktop"
 man_out=$(MANWIDTH=80 man --warnings -l "$usr/share/man/man1/kestrel-talon.1" 2>"$work/man.err")
 check "manual page renders" grep -q "kestrel-talon - configure the Kestrel Talon gaming mouse" <<<"$man_out"
 check "manual page without warnings" test ! -s "$work/man.err"

@@ -5,10 +5,11 @@
 # Usage: licence-lines.sh SOURCE_DIR
 set -u
 cd "$1" || exit 1
-missing=$(find src sim tests bench scripts packaging cmake .ci CMakeLists.txt -type f \
+missing=$(find src sim tests bench scripts packaging cmake .ci debian CMakeLists.txt -type f \
     \( -name '*.cpp' -o -name '*.h' -o -name '*.qml' -o -name '*.js' -o -name '*.py' \
     -o -name '*.sh' -o -name '*.cmake' -o -name 'CMakeLists.txt' -o -name '*.1' -o -name '*.1.in' \
-    -o -name '*.desktop' -o -name '*.xml.in' -o -path 'scripts/*' -o -path '.ci/*' \
+    -o -name '*.desktop' -o -name '*.desktop.in' -o -name '*.xml.in' -o -path 'scripts/*' -o -path '.ci/*' \
+    -o -path debian/rules -o -path 'debian/kestrel-talon.post*' \
     -o -path 'packaging/completion/*' \) ! -path '*/fuzz/corpus/*' -print0 |
     xargs -0 grep -L 'SPDX-License-Identifier: GPL-2.0-or-later')
 if [ -n "$missing" ]; then
