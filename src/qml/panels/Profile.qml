@@ -578,7 +578,7 @@ DialogFrame {
         objectName: "importSure"
         anchors.centerIn: parent
         width: parent.width - 64
-        height: 112
+        height: importText.implicitHeight + 70
         visible: profile.importOverRow >= 0
         z: 2
         color: mainIten.colorGray0
@@ -591,6 +591,7 @@ DialogFrame {
             anchors.fill: parent
         }
         Text {
+            id: importText
             x: 12
             y: 12
             width: parent.width - 24
