@@ -26,7 +26,12 @@ AppFollow::AppFollow(myQQuickView *v, const QString &modulesRoot, QObject *paren
     connect(view, &myQQuickView::currentProfileSet, this, &AppFollow::profileSet);
     connect(view, &myQQuickView::profileSwitchHeld, this, [this](bool held) {
         follower.setHeld(held);
-        service();
+        // The hold may end inside the link's last command: the switch it
+        // let through runs from the event loop, not nested in that command.
+        if (held)
+            service();
+        else
+            timer.start(0);
     });
     connect(&fileWatch, &QFileSystemWatcher::fileChanged, this, &AppFollow::reloadRules);
     connect(&fileWatch, &QFileSystemWatcher::directoryChanged, this, &AppFollow::reloadRules);

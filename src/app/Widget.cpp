@@ -159,8 +159,9 @@ void Widget::refreshTrayMenu()
 
 void Widget::chooseProfile(int profileNo)
 {
-    // The same flow as the title bar's profile list.
-    callQml(view()->rootObject(), "changeProfile", Qt::QueuedConnection, profileNo);
+    // The title bar's flow, except that it waits while a dialog is open or the
+    // mouse is busy (profileSwitchHeldReason) and then happens by itself.
+    callQml(view()->rootObject(), "requestProfile", Qt::QueuedConnection, profileNo);
 }
 
 bool Widget::trayAvailable()

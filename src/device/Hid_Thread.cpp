@@ -65,11 +65,40 @@ bool Hid_Thread::currentEntryEnciphers()
     return e && e->isEncode;
 }
 
+void Hid_Thread::setIdle(bool idle)
+{
+    const bool was = busy();
+    hidIdle = idle;
+    if (busy() != was)
+        emit busyChanged(busy());
+}
+
+void Hid_Thread::hold(int step)
+{
+    const bool was = busy();
+    holds = std::max(0, holds + step);
+    if (busy() != was)
+        emit busyChanged(busy());
+}
+
+bool Hid_Thread::beginExchange()
+{
+    if (busy())
+        return false;
+    hold(+1);
+    return true;
+}
+
+void Hid_Thread::endExchange()
+{
+    hold(-1);
+}
+
 bool Hid_Thread::waitIdle()
 {
     for (int attempt = 0; attempt < pacing::kIdleAttempts; ++attempt) {
         if (hidIdle) {
-            hidIdle = false;
+            setIdle(false);
             return true;
         }
         pacing::protocolSleep(pacing::kIdleRetryMs);
@@ -128,7 +157,7 @@ hid_device *Hid_Thread::reopenCommandInterface()
 bool Hid_Thread::failExchange()
 {
     closeCommandInterface();
-    hidIdle = true;
+    setIdle(true);
     return false;
 }
 
@@ -177,7 +206,7 @@ bool Hid_Thread::sendCommand(int dataLength, bool withPause)
     }
 
     closeCommandInterface();
-    hidIdle = true;
+    setIdle(true);
     return true;
 }
 
@@ -201,7 +230,7 @@ bool Hid_Thread::queryCommand(int dataLength)
 
     if (dataLength == 0) {
         closeCommandInterface();
-        hidIdle = true;
+        setIdle(true);
         if (currentEntryEnciphers())
             cipher::decipher(replyReport + 1, cipher::secrecyCode);
         return true;
@@ -227,7 +256,7 @@ bool Hid_Thread::queryCommand(int dataLength)
     }
 
     closeCommandInterface();
-    hidIdle = true;
+    setIdle(true);
     return true;
 }
 
@@ -298,6 +327,9 @@ void Hid_Thread::sendSetting(const command::Row &row, std::initializer_list<ucha
 // The token is taken once for the whole loop; each exchange frees it again.
 void Hid_Thread::sendPerBoardProfile(const command::Row &row, uchar value)
 {
+    // Between the profiles the token is free while the next command lets
+    // events in: nothing may slip in there.
+    const Hold held(*this);
     if (!takeToken(row))
         return;
     bool ok = true;

@@ -14,9 +14,16 @@
 // The device link: the one object that talks to the mouse. It derives from
 // QThread for the object model only and is never started: every exchange runs
 // synchronously on the caller's (GUI) thread, serialised by the idle token.
+//
+// Commands process GUI events while they wait, so a click, a key, a screen
+// reader's press or a tray choice can arrive in the middle of one. `busy`
+// says that the link is waiting: a command holds the token, or a piece of
+// work made of several commands (a save, a profile switch, a macro transfer)
+// holds the link between them. Whatever would start a send looks at it first.
 class Hid_Thread : public QThread
 {
     Q_OBJECT
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
     static constexpr int kDataBlockCapacity = 256;
@@ -47,7 +54,28 @@ public:
     bool is560() const { return icTypeText == QLatin1String("560"); }
     bool gun() const { return isGun; }
 
+    bool busy() const { return holds > 0 || !hidIdle; }
+    // Takes the link for work made of several commands; false, and nothing
+    // taken, while it is busy. Each true answer is ended by endExchange().
+    Q_INVOKABLE bool beginExchange();
+    Q_INVOKABLE void endExchange();
+    // Keeps the link busy for a scope whether or not it already was: the
+    // steps of work that has been let in (a loop of commands inside a save).
+    class Hold
+    {
+    public:
+        explicit Hold(Hid_Thread &l) : link(l) { link.hold(+1); }
+        ~Hold() { link.hold(-1); }
+        Hold(const Hold &) = delete;
+        Hold &operator=(const Hold &) = delete;
+
+    private:
+        Hid_Thread &link;
+    };
+
     bool waitIdle();
+    // A new connection starts with the token free.
+    void releaseToken() { setIdle(true); }
     bool sendCommand(int dataLength, bool withPause);
     bool queryCommand(int dataLength);
     hid_device *openCommandInterface(int index);
@@ -80,6 +108,9 @@ public:
     uchar cmdReport[frame::kReportLength] = {};
     uchar replyReport[frame::kReportLength] = {};
     uchar dataBlock[kDataBlockCapacity] = {};
+
+signals:
+    void busyChanged(bool busy);
 
 public slots:
     uchar hidCS(uchar *cmd);
@@ -117,6 +148,9 @@ public slots:
     void hid560_0FH_SetMacroKey(uchar macroId, uchar *src128);
 
 private:
+    void hold(int step);
+    // Every change of the token goes through here, so that busyChanged tells.
+    void setIdle(bool idle);
     DeviceEntry *entryAt(int index);
     bool currentEntryEnciphers();
     hid_device *reopenCommandInterface();
@@ -137,5 +171,6 @@ private:
 
     QString icTypeText;
     bool isGun = false;
+    int holds = 0;
     ExchangeRecord exchanges;
 };

@@ -81,11 +81,33 @@ Item {
     readonly property bool isAnySave: (keyMatrixMain !== null && keyMatrixMain.isSave === true)
         || (dpiSettingMain !== null && dpiSettingMain.isSave === true)
         || (lightControlMain !== null && lightControlMain.isSave === true)
+    // The device link is waiting in the middle of an exchange: nothing may
+    // start another send meanwhile.
+    readonly property bool linkBusy: typeof hid !== "undefined" && hid !== null && hid.busy === true
+    // Why a profile switch from the tray or the window in front has to wait
+    // (the back end reads it too); empty when it may happen now. A switch
+    // under an open dialog would land the dialog's edit in the other profile.
+    readonly property string profileSwitchHoldReason: {
+        if (linkBusy)
+            return "the mouse is busy"
+        for (var d of [macroEditorMain, gunControlMain, systemSettingMain, keyAssigmentMain, profileMain,
+                       factorysure]) {
+            if (d && d.visible)
+                return "a dialog is open"
+        }
+        if (gunControlMain !== null && gunControlMain.isSave === true)
+            return "a dialog has unsent changes"
+        return ""
+    }
     // Profiles that follow the window in front wait while this holds (the
-    // back end watches it): changes unsaved, a macro being recorded.
-    readonly property bool isProfileSwitchHeld: isAnySave
-        || (gunControlMain !== null && gunControlMain.isSave === true)
+    // back end watches it): the reason above, changes unsaved, a macro being
+    // recorded.
+    readonly property bool isProfileSwitchHeld: profileSwitchHoldReason !== "" || isAnySave
         || (macroEditorMain !== null && macroEditorMain.isInputting === true)
+    // A switch asked from the tray while held; taken once the hold ends.
+    property int pendingProfile: -1
+    onProfileSwitchHoldReasonChanged: if (profileSwitchHoldReason === "" && pendingProfile >= 0)
+                                          Qt.callLater(takePendingProfile)
 
     function skinPicture(group, file) {
         return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file
@@ -399,6 +421,32 @@ Item {
         ui_View.setEnabled(isEnable)
     }
 
+    // Runs work made of several device commands as one exchange: the link
+    // is held and the screen takes no input until it ends. Refused (false)
+    // while the link is busy, whichever way the request came in.
+    function exchange(work) {
+        if (linkBusy || !hid.beginExchange())
+            return false
+        controlUIEnable(false)
+        try {
+            work()
+        } finally {
+            controlUIEnable(true)
+            hid.endExchange()
+        }
+        return true
+    }
+
+    // Typed values not yet confirmed are taken before anything reloads the
+    // panels or closes their dialog.
+    function commitAllEdits() {
+        for (var p of [macroEditorMain, gunControlMain, lightControlMain, dpiSettingMain, profileMain,
+                       keyAssigmentMain, systemSettingMain, keyMatrixMain]) {
+            if (p && typeof p.commitEdits === "function")
+                p.commitEdits()
+        }
+    }
+
     function askMenuCmd(cmd) {
         if (cmd === 0)
             Qt.openUrlExternally(url)
@@ -437,25 +485,29 @@ Item {
     // order; nothing when nothing changed.
     function saveAll() {
         mainFocus()
+        if (linkBusy)
+            return false
+        commitAllEdits()
         if (!isAnySave)
-            return
-        controlUIEnable(false)
-        if (keyMatrixMain && keyMatrixMain.isSave) {
-            keyMatrixMain.isSave = false
-            keyMatrixMain.modKeys.saveData()
-        }
-        if (dpiSettingMain && dpiSettingMain.isSave) {
-            dpiSettingMain.isSave = false
-            dpiSettingMain.saveData(true)
-        }
-        if (lightControlMain && lightControlMain.isSave) {
-            lightControlMain.isSave = false
-            lightControlMain.saveData(true, 0)
-        }
-        controlUIEnable(true)
+            return false
+        return exchange(function () {
+            if (keyMatrixMain && keyMatrixMain.isSave) {
+                keyMatrixMain.isSave = false
+                keyMatrixMain.modKeys.saveData()
+            }
+            if (dpiSettingMain && dpiSettingMain.isSave) {
+                dpiSettingMain.isSave = false
+                dpiSettingMain.saveData(true)
+            }
+            if (lightControlMain && lightControlMain.isSave) {
+                lightControlMain.isSave = false
+                lightControlMain.saveData(true, 0)
+            }
+        })
     }
 
-    // The panels load the current profile again and send it to the mouse.
+    // The panels load the current profile again and send it to the mouse:
+    // afterwards nothing is left unsent.
     function sendProfile() {
         if (keyMatrixMain)
             keyMatrixMain.init(true, false)
@@ -470,25 +522,27 @@ Item {
             ui_View.mouseSwitchKeyMatrix(1)
             ui_View.mouseResetKeyMatrix()
         }
-    }
-
-    // The reset confirmation's OK: the current profile becomes the default
-    // profile, and the mouse gets all of it.
-    function factoryReset() {
-        controlUIEnable(false)
-        closeFactorySure()
-        for (var panel of [keyMatrixMain, dpiSettingMain, lightControlMain]) {
+        for (panel of [keyMatrixMain, dpiSettingMain, lightControlMain]) {
             if (panel)
                 panel.isSave = false
         }
-        ui_View.resetProfile(profileNo)
-        sendProfile()
-        ui_View.mouseSetCurrentDPI(3)
-        selectDPIStage(2)
-        var gun = buildPanel("gunControl")
-        if (gun)
-            gun.resetData()
-        controlUIEnable(true)
+    }
+
+    // The reset confirmation's OK: the current profile becomes the default
+    // profile, and the mouse gets all of it. The guns get their factory
+    // periods before the key matrix, which carries those periods, is sent.
+    function factoryReset() {
+        closeFactorySure()
+        return exchange(function () {
+            commitAllEdits()
+            ui_View.resetProfile(profileNo)
+            var gun = buildPanel("gunControl")
+            if (gun)
+                gun.resetData()
+            sendProfile()
+            ui_View.mouseSetCurrentDPI(3)
+            selectDPIStage(2)
+        })
     }
 
     function validProfile(number) {
@@ -520,36 +574,59 @@ Item {
     // The current profile's file was replaced (an import): the panels load
     // it and the mouse gets it.
     function reloadProfile() {
-        controlUIEnable(false)
-        sendProfile()
-        controlUIEnable(true)
+        return exchange(function () {
+            commitAllEdits()
+            sendProfile()
+        })
     }
 
     // Makes another profile the current one (from the profile dialog, the
-    // title-bar list and the tray). A number that names no profile file is
-    // refused: the panels would load nothing and send it to the mouse.
+    // title-bar list and, once nothing holds it, the tray and the window in
+    // front). A number that names no profile file is refused: the panels
+    // would load nothing and send it to the mouse. False when nothing changed.
     function changeProfile(tmpProfileNo) {
         if (tmpProfileNo == profileNo || !validProfile(tmpProfileNo))
+            return false
+        return exchange(function () {
+            // What was typed belongs to the profile it was typed in.
+            commitAllEdits()
+            setProfileNo(Number(tmpProfileNo))
+            ui_View.setGlobalData("mouse/profileNo", profileNo)
+            ui_View.setCurrentProfile(profileNo)
+            sendProfile()
+        })
+    }
+
+    // A switch from the tray: at once, or once no dialog and no exchange
+    // holds it (the last one asked wins).
+    function requestProfile(tmpProfileNo) {
+        if (profileSwitchHoldReason !== "") {
+            pendingProfile = validProfile(tmpProfileNo) ? Number(tmpProfileNo) : -1
+            return false
+        }
+        pendingProfile = -1
+        return changeProfile(tmpProfileNo)
+    }
+    function takePendingProfile() {
+        if (profileSwitchHoldReason !== "" || pendingProfile < 0)
             return
-        controlUIEnable(false)
-        setProfileNo(Number(tmpProfileNo))
-        ui_View.setGlobalData("mouse/profileNo", profileNo)
-        ui_View.setCurrentProfile(profileNo)
-        sendProfile()
-        controlUIEnable(true)
+        var number = pendingProfile
+        pendingProfile = -1
+        changeProfile(number)
     }
 
     function readConfiguration() {
+        // The model as the device operations read it: the screens show the
+        // mouse the back end talks to.
+        var model = ui_View.getModelFlags()
         function flag(key) {
-            var v = ui_View.getGlobalData(key)
-            return v === true || v === "true"
+            return model !== undefined && model !== null && model[key] === true
         }
-        isColorful = flag("mouse/isColorful")
-        var type = ui_View.getGlobalData("mouse/icType")
-        icType = type === undefined || type === null ? "" : String(type)
-        is55328 = flag("mouse/is55328")
-        is571 = flag("mouse/is571")
-        isGun = flag("mouse/isGun")
+        isColorful = flag("isColorful")
+        icType = model && model.icType !== undefined && model.icType !== null ? String(model.icType) : ""
+        is55328 = flag("is55328")
+        is571 = flag("is571")
+        isGun = flag("isGun")
         var count = parseInt(ui_View.getGlobalData("mouse/keyCount"))
         if (!isNaN(count))
             keyCount = count

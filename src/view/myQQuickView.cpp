@@ -41,6 +41,9 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
     icType = m.icType;
     is55328 = m.is55328;
     is571 = m.is571;
+
+    connect(hid, &Hid_Thread::busyChanged, this, &myQQuickView::applySceneEnabled);
+    connect(this, &QQuickWidget::statusChanged, this, &myQQuickView::applySceneEnabled);
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -119,13 +122,38 @@ void myQQuickView::focusInEvent(QFocusEvent *event)
     QQuickWidget::focusInEvent(event);
 }
 
-// While the view takes no input, the scene's controls are insensitive too,
-// so that their accessible actions do nothing either.
+// While the view takes no input, and while the link waits in the middle of
+// an exchange (its commands let events in), the scene's controls are
+// insensitive too, so that their accessible actions do nothing either.
 void myQQuickView::changeEvent(QEvent *event)
 {
     QQuickWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && rootObject())
-        rootObject()->setEnabled(isEnabled());
+    if (event->type() == QEvent::EnabledChange)
+        applySceneEnabled();
+}
+
+void myQQuickView::applySceneEnabled()
+{
+    if (QQuickItem *root = rootObject())
+        root->setEnabled(isEnabled() && !hid->busy());
+}
+
+QString myQQuickView::profileSwitchHeldReason() const
+{
+    if (hid->busy())
+        return QStringLiteral("the mouse is busy");
+    const QQuickItem *root = rootObject();
+    return root ? root->property("profileSwitchHoldReason").toString() : QString();
+}
+
+QVariantMap myQQuickView::getModelFlags()
+{
+    const ModelFlags &m = family->model();
+    return {{QStringLiteral("isColorful"), m.isColorful},
+            {QStringLiteral("isGun"), m.isGun},
+            {QStringLiteral("is55328"), m.is55328},
+            {QStringLiteral("is571"), m.is571},
+            {QStringLiteral("icType"), m.icType}};
 }
 
 // Hidden to the tray, the program may stay for days: what only the drawn
@@ -181,7 +209,7 @@ void myQQuickView::showDeviceNotice(const QString &kind, const QString &text)
 
 void myQQuickView::clearHidBusy()
 {
-    hid->hidIdle = true;
+    hid->releaseToken();
 }
 
 void myQQuickView::initUI()

@@ -68,6 +68,10 @@ public:
     // The scene holds automatic profile switches while it has unsaved changes
     // (a macro being recorded holds them too).
     void holdProfileSwitch(bool held);
+    // Why a profile switch asked from outside the screens' own controls (the
+    // tray, the window in front) has to wait now: the mouse is busy, or a
+    // dialog is open or has unsent changes. Empty when it may happen at once.
+    QString profileSwitchHeldReason() const;
 
 public slots:
     void clearHidBusy();
@@ -153,6 +157,10 @@ public slots:
     // False where the window in front cannot be followed (no X server, or a
     // window manager that does not publish the active window).
     bool appFollowAvailable();
+    // The model's flags as the device operations read them ("isColorful",
+    // "isGun", "is55328", "is571" and "icType"), so that the scene draws the
+    // mouse the back end talks to.
+    QVariantMap getModelFlags();
 
 signals:
     void keyCaptureWanted(bool wanted);
@@ -183,6 +191,8 @@ private:
     DeviceSettings settings;
     PointerSettings pointer;
     void releaseHiddenScene();
+    // The scene takes input while the view is enabled and the link is idle.
+    void applySceneEnabled();
 
     bool firstFramePainted = false;
     QSet<QString> captureRequests;

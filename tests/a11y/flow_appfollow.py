@@ -165,7 +165,7 @@ class AppFollow(FlowCase):
         self.assertEqual([f[:2] for f in frames if f[0] == 0x01], [[0x01, 0x04]])
         self.tray_menu_shot(run, "tray-menu-chosen-by-application")
 
-    def test_no_switch_while_the_macro_editor_records(self):
+    def test_no_switch_while_the_macro_editor_records_or_is_open(self):
         run = self.start()
         run.press("push button", "Macro Editor")
         run.wait_showing("dialog", "Macro Editor")
@@ -176,8 +176,11 @@ class AppFollow(FlowCase):
         self.desk.activate(self.game)
         self.assertEqual(run.quiet_frames(start, settle=2.0), [])
         self.assertEqual(self.profile_no(run), "0")
-        # Recording ends: the switch follows.
+        # Recording ends, the editor stays open: still no switch, or its
+        # edits would land in the other profile. It closes: the switch follows.
         run.press("push button", "Record", inside="Macro Editor")
+        self.assertEqual(run.quiet_frames(start, settle=2.0), [])
+        run.press("push button", "Close", inside="Macro Editor")
         self.switched_to(run, 2, start)
 
     def test_a_rule_added_with_talonctl_applies_at_once(self):

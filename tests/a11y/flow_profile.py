@@ -4,6 +4,9 @@ title-bar list: the program stores its number and sends the mouse the new
 profile's settings. Rows address their profile files by number, also after a
 row in the middle has gone."""
 
+import os
+import re
+
 import keys
 from talon_a11y import FlowCase, main, wait_until
 
@@ -72,11 +75,13 @@ class Profiles(FlowCase):
         wait_until(lambda: self.names(run) == "Standard0,profile_01,profile_12,profile_23", "three new rows")
 
         # Delete profile_0 (row 1, file 1) from its menu, opened with the Menu key.
-        row = run.find("list item", "profile_0", inside=DIALOG)
-        run.press(row)  # switch to it, then back: the row in use cannot go
+        uses = run.all("push button", "Use", inside=DIALOG)
+        run.press(uses[1])  # switch to it, then back: the row in use cannot go
         wait_until(lambda: run.ini("setting/apConfig.bin").get("mouse/profileNo") == "1", "switched to 1")
-        run.press(run.find("list item", "Standard", inside=DIALOG))
+        run.wait_idle()
+        run.press(uses[0])
         wait_until(lambda: run.ini("setting/apConfig.bin").get("mouse/profileNo") == "0", "switched to 0")
+        run.wait_idle()
         run.press(run.all("push button", "Delete", inside=DIALOG)[1])
         wait_until(lambda: self.names(run) == "Standard0,profile_12,profile_23", "the middle row deleted")
         run.screenshot("profile-after-middle-delete")
@@ -103,6 +108,35 @@ class Profiles(FlowCase):
         wait_until(lambda: self.names(run) == "Standard0,profile_12", "row 2 deleted")
         self.assertFalse(run.showing(menu))
 
+
+    def setting_files(self, run):
+        folder = run.path("setting")
+        return {name: open(os.path.join(folder, name), "rb").read() for name in sorted(os.listdir(folder))}
+
+    def test_six_rows_set_aside_rows_and_an_import_that_asks(self):
+        run = self.connected("553", files={"setting/name.bin": {
+            "profile/profileName": "Standard0, a1, b2, c3, d4, e5, far7, dup0"}})
+        shipped_file_of_far = open(run.path("setting/p8.bin"), "rb").read()
+        self.open_dialog(run)
+        # What could not be shown is said, and its profile file stays.
+        run.find("label", re.compile(r".*: far \(7\), dup \(0\)$"), inside=DIALOG)
+        self.assertEqual(open(run.path("setting/p8.bin"), "rb").read(), shipped_file_of_far)
+
+        # A screen reader's press on a row picks it, as a click does; it does
+        # not switch to it.
+        start = run.mark()
+        run.press(run.find("list item", "b", inside=DIALOG))
+        before = self.setting_files(run)
+        run.press("push button", "Import", inside=DIALOG)
+        asked = run.wait_showing("dialog", "Import")
+        run.find("label", re.compile(r'.* replaces "b"'), inside="Import")
+        run.screenshot("profile-import-over-a-row")
+        run.press("push button", "Cancel", inside="Import")
+        run.wait_hidden("dialog", "Import")
+        self.assertFalse(run.showing(asked))
+        self.assertEqual(run.quiet_frames(start), [])
+        self.assertEqual(self.setting_files(run), before)
+        self.assertEqual(run.ini("setting/apConfig.bin").get("mouse/profileNo"), "0")
 
 
 if __name__ == "__main__":

@@ -43,6 +43,12 @@ class Reset(FlowCase):
         # matrices, then DPI stage 3.
         self.confirm(run, [[0x03, 0x01, 0x01], [0x02, 0x01], [0x0D], [0x04, 0x01, 0x03]])
 
+    def test_ok_553_gun_entries_before_the_key_matrix(self):
+        # The key matrix carries the guns' fire periods: it goes out after the
+        # guns got their factory entries, not before with the old ones.
+        run = self.connected("553", config={"mouse/isGun": "true"})
+        self.confirm(run, [[0x04], [0x04], [0x04], [0x12], [0x0B, 0x03]])
+
     def test_cancel_and_close_change_nothing(self):
         run = self.connected("553")
         self.change_report_rate(run)

@@ -2,7 +2,13 @@
 """Start-up: the logo for the first protection period, during which presses
 do nothing, then the whole interface; a reconnection shows no logo."""
 
-from talon_a11y import FlowCase, main, wait_until
+import filecmp
+import os
+import shutil
+import tempfile
+
+import talon_a11y
+from talon_a11y import FlowCase, copy_shipped_data, main, wait_until, write_ini_values
 
 
 class Startup(FlowCase):
@@ -61,6 +67,28 @@ class Startup(FlowCase):
 
     def test_560(self):
         self.first_start_then_reconnection("560")
+
+    def test_flows_start_from_the_shipped_data(self):
+        # A run from the build tree writes into the build's data (a macro
+        # recorded, a profile chosen): a flow's copy holds none of it.
+        work = tempfile.mkdtemp(prefix="talon-left-")
+        self.addCleanup(shutil.rmtree, work, True)
+        left = os.path.join(work, "modules")
+        shutil.copytree(talon_a11y.MODULES, left)
+        write_ini_values(os.path.join(left, "setting", "name.bin"), {"macro/macroName": "Macro_0"})
+        write_ini_values(os.path.join(left, "setting", "apConfig.bin"), {"mouse/profileNo": "3"})
+        with open(os.path.join(left, "macro", "Macro_0.bin"), "w") as f:
+            f.write("[macro]\n")
+        built, talon_a11y.MODULES = talon_a11y.MODULES, left
+        try:
+            copy_shipped_data(os.path.join(work, "copy"))
+        finally:
+            talon_a11y.MODULES = built
+        copy = os.path.join(work, "copy")
+        self.assertEqual(filecmp.dircmp(os.path.join(talon_a11y.SOURCE_MODULES, "setting"),
+                                        os.path.join(copy, "setting")).diff_files, [])
+        self.assertFalse(os.path.exists(os.path.join(copy, "macro", "Macro_0.bin")))
+        self.assertTrue(os.path.exists(os.path.join(copy, "img", "logo.ico")))
 
 
 if __name__ == "__main__":

@@ -30,6 +30,10 @@ BUILD = os.environ.get("TALON_BUILD", os.path.join(os.path.dirname(__file__), ".
 EXECUTABLE = os.path.join(BUILD, "bin", "kestrel-talon")
 SIM_LIBRARY = os.path.join(BUILD, "lib", "libtalonsim.so")
 MODULES = os.path.join(BUILD, "bin", "modules")
+# The data as shipped. A run from the build tree keeps its data in MODULES,
+# so a flow takes the sources' tree and only what the build itself adds there.
+SOURCE_MODULES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "modules")
+BUILT_DATA = ("img", "VERSION")
 SHOTS = os.environ.get("TALON_SHOTS", os.path.join(BUILD, "a11y-shots"))
 
 # Waits are for a condition, up to this long: generous, because the tests
@@ -96,6 +100,17 @@ def macro_file(*actions, repeat=1):
     return values
 
 
+def copy_shipped_data(target):
+    """The data tree as a new install has it, whatever a run left behind."""
+    shutil.copytree(SOURCE_MODULES, target)
+    for name in BUILT_DATA:
+        built = os.path.join(MODULES, name)
+        if os.path.isdir(built):
+            shutil.copytree(built, os.path.join(target, name), dirs_exist_ok=True)
+        elif os.path.exists(built):
+            shutil.copy2(built, os.path.join(target, name))
+
+
 def _wait_for_tray():
     """The program decides at its start whether there is a tray to live in
     (without one, closing its window ends it): where trayer runs, wait until
@@ -124,7 +139,7 @@ class Talon:
         self.work = tempfile.mkdtemp(prefix="talon-a11y-")
         self.dir = os.path.join(self.work, "app")
         os.makedirs(self.dir)
-        shutil.copytree(MODULES, os.path.join(self.dir, "modules"))
+        copy_shipped_data(os.path.join(self.dir, "modules"))
         os.makedirs(os.path.join(self.dir, "modules", "macro"), exist_ok=True)
         # The program takes its data from beside its executable: a link of
         # its own keeps the build's data untouched and makes a single
@@ -521,6 +536,12 @@ class Talon:
         """A click of the pointer at screen position x, y (xdotool)."""
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
                         "--delay", "80", str(button)], check=True)
+
+    def click_node(self, node, button=1):
+        """A click of the pointer in the middle of a control, as a person
+        makes it; returns at once, while the program may still be at work."""
+        x, y, w, h = _extents(node)
+        self.click(x + w // 2, y + h // 2, button)
 
     def opened_urls(self):
         """What the program asked the desktop to open (a stand-in browser

@@ -8,6 +8,7 @@ Item {
     height: 640
     property var calls: []
     property int profileNo: -1
+    property string profileSwitchHoldReason: ""
 
     function record(call) {
         var l = calls

@@ -31,4 +31,5 @@ Item {
     function detectMouse(isDown, zarnCode, x, y) { record("detectMouse " + isDown + " " + zarnCode + " " + x + " " + y) }
     function showDeviceNotice(kind, text) { record("showDeviceNotice " + kind + (text ? " | " + text : "")) }
     function changeProfile(tmpProfileNo) { record("changeProfile " + tmpProfileNo) }
+    function requestProfile(tmpProfileNo) { record("requestProfile " + tmpProfileNo) }
 }

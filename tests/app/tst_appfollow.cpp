@@ -206,6 +206,14 @@ void TestAppFollow::noSwitchWhileHeld()
     w.view()->holdProfileSwitch(false);
     QTRY_COMPARE(f.switches().size(), 2);
     QCOMPARE(f.switches().last(), QStringLiteral("changeProfile 0"));
+
+    // Why a switch from outside would wait, as the back end reads it.
+    QCOMPARE(w.view()->profileSwitchHeldReason(), QString());
+    f.scene()->setProperty("profileSwitchHoldReason", QStringLiteral("a dialog is open"));
+    QCOMPARE(w.view()->profileSwitchHeldReason(), QStringLiteral("a dialog is open"));
+    QVERIFY(w.deviceLink().beginExchange());
+    QCOMPARE(w.view()->profileSwitchHeldReason(), QStringLiteral("the mouse is busy"));
+    w.deviceLink().endExchange();
 }
 
 void TestAppFollow::noSwitchWhileTheMouseIsAway()

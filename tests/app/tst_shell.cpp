@@ -460,7 +460,9 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "getPointerSettingsApplied",
         // profiles that follow the application in front
         "getAppProfiles", "bindAppProfile", "unbindAppProfile", "lastForeignApp",
-        "appFollowAvailable"};
+        "appFollowAvailable",
+        // the model's flags as the device operations read them
+        "getModelFlags"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)

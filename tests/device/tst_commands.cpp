@@ -4,7 +4,9 @@
 // and sleeps, and the reply bytes handed back to the caller.
 #include "LinkFixture.h"
 
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 using fixture::bus;
@@ -65,6 +67,7 @@ private slots:
     void everyFailureLineWhenTheTokenIsHeld();
     void queriesOnAnUnpluggedMouseHandTheCallersBytesBack();
     void encipheredCommandsReachTheMouseIntact();
+    void busyWhileEventsAreLetIn();
 };
 
 void TestCommands::everyCommand_data()
@@ -415,6 +418,39 @@ void TestCommands::queriesOnAnUnpluggedMouseHandTheCallersBytesBack()
     QCOMPARE(QList<int>({p, q}), QList<int>({9, 8}));
     QVERIFY(link.hidIdle);
     QVERIFY(log.lines.isEmpty());
+}
+
+// Commands let GUI events in; whatever such an event asks of the link finds
+// it busy, also between the board profiles of a per-profile setting, and
+// cannot begin an exchange of its own.
+void TestCommands::busyWhileEventsAreLetIn()
+{
+    Hid_Thread link;
+    fixture::attach(link, fixture::mouse(Family::F560, 64));
+    QSignalSpy changes(&link, &Hid_Thread::busyChanged);
+    QList<bool> seen;
+    QTimer meanwhile;
+    meanwhile.setInterval(0);
+    QObject::connect(&meanwhile, &QTimer::timeout, [&] {
+        seen << link.busy();
+        if (link.beginExchange())
+            link.endExchange();
+    });
+    meanwhile.start();
+    link.hid560_03H_SetReportRate(2);
+    meanwhile.stop();
+
+    QVERIFY(seen.size() >= 2);
+    QVERIFY(!seen.contains(false));
+    QVERIFY(!link.busy());
+    QCOMPARE(changes.size(), 2);
+    QCOMPARE(link.exchangeRecord().failures, 0);
+
+    QVERIFY(link.beginExchange());
+    QVERIFY(!link.beginExchange());
+    link.endExchange();
+    QVERIFY(!link.busy());
+    QCOMPARE(changes.size(), 4);
 }
 
 void TestCommands::encipheredCommandsReachTheMouseIntact()

@@ -194,6 +194,13 @@ Item {
             verify(panel.isSave)
             s.value = 9000
             compare(s.value, 6000)
+            // Disabled (the mouse busy), the bus moves no stage.
+            panel.isSave = false
+            panel.enabled = false
+            s.Accessible.increaseAction()
+            s.value = 1000
+            compare([s.value, panel.isSave], [6000, false])
+            panel.enabled = true
 
             s.forceActiveFocus()
             keyClick(Qt.Key_Home)

@@ -202,6 +202,17 @@ Item {
             verify(!panel.isSave)
         }
 
+        // Disabled (the mouse busy), neither the list nor the Y dot takes
+        // a screen reader's action.
+        function test_disabledTakesNoAccessibleAction() {
+            panel.enabled = false
+            row("Thomson").Accessible.pressAction()
+            dot().Accessible.increaseAction()
+            panel.enabled = true
+            compare(ui_View.callsOf("setGlobalData").concat(ui_View.callsOf("mouseSaveGundata")), [])
+            verify(!panel.isSave)
+        }
+
         function test_resetDataStoresAndSendsTheFactorySlots() {
             load(["5", "4", "3"])
             panel.resetData()

@@ -108,6 +108,8 @@ Item {
             mouseMain.keyCount = 8
             mainMask.visible = false
             keyAssigmentMain.langList = []
+            keyMatrixMain.enabled = true
+            hid.busy = false
         }
 
         function test_keyCodeToString_data() {
@@ -183,11 +185,13 @@ Item {
             ui_View.answers.mouseGetKeydefine = function (i, rec) { return scene.shipped[i] }
             keyMatrixMain.init(false, false)
             compare(ui_View.callsOf("mouseSetKeyMatrix").length, 0)
+            keyMatrixMain.isSave = true
             keyMatrixMain.init(true, false)
             var sent = ui_View.callsOf("mouseSetKeyMatrix")
             compare(sent.length, 1)
             compare(sent[0][0].length, 64)
             compare(sent[0][1], true)
+            verify(!keyMatrixMain.isSave, "what was sent is no longer unsaved")
         }
 
         function test_initFromTheDefaultProfile() {
@@ -261,6 +265,10 @@ Item {
             verify(mainIten.focusCalls > 0)
             row.Accessible.pressAction()
             compare(keyAssigmentMain.shown, [2, 2])
+            // A disabled list (the mouse busy) takes no press of any kind.
+            keyMatrixMain.enabled = false
+            row.Accessible.pressAction()
+            compare(keyAssigmentMain.shown, [2, 2])
         }
 
         function test_theLastLeftButtonKeepsItsFunction() {
@@ -312,6 +320,16 @@ Item {
 
         // A macro given to a button reaches the mouse before a key matrix
         // that runs it.
+        // A transfer asked while the link is busy waits for its end.
+        function test_macroWaitsWhileTheLinkIsBusy() {
+            hid.busy = true
+            keyMatrixMain.assignKey(2, [4, 0, 2, 0], "Jump")
+            wait(50)
+            compare(macroEditorMain.sent, [])
+            hid.busy = false
+            tryCompare(macroEditorMain, "sent", [[2, "Jump"]])
+        }
+
         function test_macroGoesOutBeforeTheKeyMatrix() {
             keyMatrixMain.assignKey(3, [4, 0, 3, 0], "Jump")
             keyMatrixMain.modKeys.saveData()

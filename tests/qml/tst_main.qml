@@ -81,8 +81,13 @@ Item {
             ui_View.reset()
             hid.reset()
             ui_Ctl.reset()
+            hid.busy = false
             ui_View.answers = {
                 getGlobalData: function(key) { return config[key] },
+                getModelFlags: function() {
+                    return { icType: config["mouse/icType"], isGun: config["mouse/isGun"] === "true",
+                             isColorful: false, is55328: false, is571: false }
+                },
                 getData: function(key) { return key === "mouse/reportRate" ? "1" : undefined },
                 mouseGetCurrentDPI: 2
             }
@@ -138,9 +143,7 @@ Item {
             main.initUI()
             config["mouse/icType"] = "553"
 
-            var expected = ["setEnabled",
-                "getGlobalData", "getGlobalData", "getGlobalData", "getGlobalData", "getGlobalData",
-                "getGlobalData", "getGlobalData", "getGlobalData"]
+            var expected = ["setEnabled", "getModelFlags", "getGlobalData", "getGlobalData", "getGlobalData"]
             if (row.icType === "560")
                 expected.push("mouseReadCurrentProfile")
             expected = expected.concat(["getLangStrings", "getLangStrings", "getLangStrings",
@@ -152,8 +155,7 @@ Item {
                 "mouseGetCurrentDPI"])
             compare(names(ui_View.calls), expected)
             compare(ui_View.callsOf("getGlobalData").map(function(a) { return a[0] }),
-                    ["mouse/isColorful", "mouse/icType", "mouse/is55328", "mouse/is571", "mouse/isGun",
-                     "mouse/keyCount", "common/language", "common/url", "mouse/profileNo"])
+                    ["mouse/keyCount", "common/language", "common/url", "mouse/profileNo"])
             compare(ui_View.callsOf("getLangStrings").map(function(a) { return a[0] }),
                     ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
                      "systemSetting", "gunControl", "profile", "keyCode", "other"])
@@ -340,10 +342,12 @@ Item {
             button("Reset").Accessible.pressAction()
             mouseClick(tree.named(dialog, Accessible.Button, "OK"))
             verify(!dialog.visible && !mask.visible)
-            compare(names(ui_View.calls), ["setEnabled", "resetProfile",
+            // The guns get their factory periods before the key matrix that
+            // carries them goes out.
+            compare(names(ui_View.calls), ["setEnabled", "resetProfile", "gunControl.resetData",
                 "keyMatrix.init", "getData", "mouseSetReportRate", "dpiSetting.init", "lightControl.init",
                 "systemSetting.init", "mouseSwitchKeyMatrix", "mouseResetKeyMatrix", "mouseSetCurrentDPI",
-                "gunControl.resetData", "setEnabled"])
+                "setEnabled"])
             compare(ui_View.callsOf("resetProfile"), [[2]])
             compare(ui_View.callsOf("keyMatrix.init"), [[true, false]])
             compare(ui_View.callsOf("mouseSetReportRate"), [[8]])
@@ -430,6 +434,54 @@ Item {
             var saved = false
             main.grabToImage(function(result) { saved = result.saveToFile(path) })
             tryVerify(function() { return saved }, 5000, "saved " + path)
+        }
+
+        // The model's flags are the back end's reading of them, whatever
+        // the configuration's spelling ("1" is true there).
+        function test_modelFlagsAsTheBackEndReadsThem() {
+            config["mouse/is571"] = "1"
+            ui_View.answers.getModelFlags = { icType: "560", isGun: false, isColorful: true, is55328: false,
+                                              is571: true }
+            main.initUI()
+            config["mouse/is571"] = "false"
+            compare([main.icType, main.isGun, main.isColorful, main.is571], ["560", false, true, true])
+        }
+
+        // While the link is busy nothing starts a send: Save, Reset, a switch
+        // from any list, a tray choice. A tray choice, and one made while a
+        // dialog is open, happens once the hold ends; the hold's reason is
+        // what the back end reads.
+        function test_busyLinkAndOpenDialogsHoldEverySend() {
+            install(["keyMatrix", "profile", "dpiSetting", "lightControl", "systemSetting", "macroEditor"])
+            started()
+            main.keyMatrixMain.isSave = true
+            hid.busy = true
+            compare(main.profileSwitchHoldReason, "the mouse is busy")
+            verify(!main.saveAll())
+            verify(!main.changeProfile(1))
+            verify(!main.factoryReset())
+            verify(!main.reloadProfile())
+            verify(!main.requestProfile(1))
+            tree.named(tree.named(main, Accessible.ComboBox, "Profile"), Accessible.ListItem, "profile_1")
+                .Accessible.pressAction()
+            compare(ui_View.calls, [])
+            verify(main.keyMatrixMain.isSave)
+            hid.busy = false
+            tryCompare(main, "profileNo", 1)
+
+            button("Macro Editor").Accessible.pressAction()
+            compare(main.profileSwitchHoldReason, "a dialog is open")
+            verify(main.isProfileSwitchHeld)
+            ui_View.reset()
+            verify(!main.requestProfile(0))
+            wait(50)
+            compare(main.profileNo, 1)
+            main.macroEditorMain.visible = false
+            compare(main.profileSwitchHoldReason, "")
+            tryCompare(main, "profileNo", 0)
+            compare(ui_View.callsOf("setCurrentProfile"), [[0]])
+            verify(!main.keyMatrixMain.isSave && !main.isProfileSwitchHeld, "the switch sent everything")
+            compare(hid.callsOf("beginExchange").length, hid.callsOf("endExchange").length)
         }
 
         // Captured keys reach the screen that waits for them, and only then.

@@ -82,9 +82,17 @@ Item {
             compare(panel.Accessible.name, "配置")
         }
 
+        // Rows that cannot be shown are skipped, and the panel says which:
+        // their profile files are left alone.
         function test_unusableEntriesAreSkipped() {
             load(["Standard0", "dup0", "far7", "", "ok2"], 0)
             compare(rows(), ["Standard0", "ok2"])
+            var aside = findChild(panel, "setAside")
+            verify(aside.visible)
+            verify(aside.text.indexOf("dup (0), far (7)") > 0, aside.text)
+            compare(ui_View.callsOf("resetProfile").concat(ui_View.callsOf("loadProfile")), [])
+            load(["Standard0", "ok2"], 0)
+            verify(!findChild(panel, "setAside").visible)
             load([], -1)
             compare(rows(), ["Standard0"], "an empty list still holds the standard profile")
         }
@@ -115,8 +123,13 @@ Item {
             compare(rows(), ["Standard0", "profile_22", "profile_33"])
             compare(lastStored(), [2, ["Standard0", "profile_22", "profile_33"]])
 
-            // Switching: profile_2 is now row 1 but file 2.
+            // A press picks the row as a click does; its Use button switches:
+            // profile_2 is now row 1 but file 2.
             row("profile_2").Accessible.pressAction()
+            compare(panel.currentRow, 1)
+            compare(mainIten.callsOf("changeProfile"), [])
+            tree.all(panel, Accessible.Button).filter(function (b) { return b.Accessible.name === "Use" })[1]
+                .Accessible.pressAction()
             compare(mainIten.callsOf("changeProfile"), [[2]])
             compare(panel.profileNo, 2)
             compare(panel.profileRow, 1)
@@ -145,13 +158,24 @@ Item {
             compare(ui_View.callsOf("resetProfile").length, 0, "an import is not reset")
         }
 
+        // With six rows the import goes into the chosen row, said first by
+        // name; Cancel changes nothing, OK loads into that row's file.
         function test_importIntoTheChosenRowWhenFull() {
             load(["Standard0", "a1", "b3", "c4", "d5", "e2"], 0)
             ui_View.answers = { loadProfile: true }
-            panel.currentRow = 2
-            verify(panel.importProfile())
+            row("b").Accessible.pressAction()
+            press("Import")
+            var sure = tree.named(panel, Accessible.Dialog, "Import")
+            verify(sure.visible)
+            verify(tree.all(sure, Accessible.StaticText)[0].Accessible.name.indexOf("\"b\"") > 0)
+            tree.named(sure, Accessible.Button, "Cancel").Accessible.pressAction()
+            verify(!sure.visible)
+            compare(ui_View.calls, [])
+
+            press("Import")
+            tree.named(sure, Accessible.Button, "OK").Accessible.pressAction()
             compare(ui_View.callsOf("loadProfile"), [[3]])
-            compare(panel.profileDataModel0.count, 6)
+            compare(rows(), ["Standard0", "a1", "b3", "c4", "d5", "e2"])
         }
 
         function test_cancelledImportTakesItsRowAway() {

@@ -172,6 +172,12 @@ Item {
             slider.Accessible.decreaseAction()
             compare(slider.segmentValue, 1)
             compare(releases.count, 3)
+            // Disabled (the mouse busy), the bus moves nothing.
+            slider.enabled = false
+            slider.Accessible.increaseAction()
+            slider.value = 4
+            compare([slider.segmentValue, slider.value, releases.count], [1, 1, 3])
+            slider.enabled = true
 
             // The bus sets the value: a drag there, then a release.
             drags.clear()

@@ -51,8 +51,10 @@ Item {
         }
     }
     // A move made without the pointer (keys, screen reader): a whole drag
-    // and its release at once.
+    // and its release at once. A disabled scene (the mouse busy) takes none.
     function moveTo(r) {
+        if (!enabled)
+            return
         glide.stop()
         dragSignal(true)
         internal.ratio = snap(r)

@@ -122,8 +122,11 @@ Item {
         isSave = true
     }
     // A move made without the pointer (keys, screen reader): the drag to the
-    // value's place and the release.
+    // value's place and the release; none while the scene is disabled (the
+    // mouse busy).
     function moveStageTo(i, value) {
+        if (!enabled)
+            return
         dragStage(i, positionOfDpi(clamp(value, minDPI, maxDPI)))
         releaseStage()
     }

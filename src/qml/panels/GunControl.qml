@@ -227,16 +227,24 @@ DialogFrame {
                                                     PanelText.toInt(e.gunY, 0)])
         }
     }
+    // Sends the slots and the key matrix as one exchange; while the mouse is
+    // busy the editor stays open with its changes.
     function closeEditor() {
         gunControlFocus()
+        if (isSave) {
+            var send = function () {
+                sendSlots()
+                if (typeof keyMatrixMain !== "undefined" && keyMatrixMain && keyMatrixMain.modKeys)
+                    keyMatrixMain.modKeys.saveData()
+                isSave = false
+            }
+            var sent = typeof mainIten.exchange === "function" ? mainIten.exchange(send) : (send(), true)
+            if (!sent)
+                return false
+        }
         visible = false
         mainMask.visible = false
-        if (!isSave)
-            return
-        isSave = false
-        sendSlots()
-        if (typeof keyMatrixMain !== "undefined" && keyMatrixMain && keyMatrixMain.modKeys)
-            keyMatrixMain.modKeys.saveData()
+        return true
     }
 
     // Factory reset: the first three entries in the slots, with their
@@ -311,7 +319,7 @@ DialogFrame {
             Accessible.name: model.gunName
             Accessible.selectable: true
             Accessible.selected: current
-            Accessible.onPressAction: gunControl.chooseEntry(index)
+            Accessible.onPressAction: if (enabled) gunControl.chooseEntry(index)
             Accessible.focusable: true
             // The list's keyboard cursor: Enter or Space puts the entry into
             // the slot, F2 renames it.
@@ -554,8 +562,8 @@ DialogFrame {
             Accessible.name: gunControl.lang[5]
             Accessible.description: String(gunY)
             Accessible.focusable: true
-            Accessible.onIncreaseAction: gunControl.setY(gunY + 1)
-            Accessible.onDecreaseAction: gunControl.setY(gunY - 1)
+            Accessible.onIncreaseAction: if (enabled) gunControl.setY(gunY + 1)
+            Accessible.onDecreaseAction: if (enabled) gunControl.setY(gunY - 1)
             Keys.onPressed: function (event) {
                 // Down pulls further (the dot moves down the track).
                 if (event.key === Qt.Key_Down || event.key === Qt.Key_Right)

@@ -148,6 +148,17 @@ Rectangle {
         while (pendingWork.length > 0)
             pendingWork.shift()()
     }
+    // From the timer: the transfers hold the link as one exchange, and wait
+    // while another one runs.
+    function runPendingAlone() {
+        // The end of the other exchange starts the timer again.
+        if (pendingWork.length === 0 || (typeof hid !== "undefined" && hid && hid.busy))
+            return
+        if (typeof mainIten !== "undefined" && typeof mainIten.exchange === "function")
+            mainIten.exchange(runPending)
+        else
+            runPending()
+    }
     function sendMacroLater(slot, name) {
         later(function () {
             var e = built("macroEditor", editor())
@@ -279,6 +290,8 @@ Rectangle {
                 list.push(e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3)
             }
             ui_View.mouseSetKeyMatrix(list, true, keyMatrix.gunPeriods())
+            // Whatever asked for it, nothing of the list is unsent now.
+            keyMatrix.isSave = false
         }
         // True when button `index` is the only left button of the mouse: it
         // keeps its left click, or nothing could click any more. Only the
@@ -320,7 +333,15 @@ Rectangle {
     Timer {
         id: pendingTimer
         interval: 0
-        onTriggered: keyMatrix.runPending()
+        onTriggered: keyMatrix.runPendingAlone()
+    }
+    Connections {
+        target: typeof hid !== "undefined" ? hid : null
+        ignoreUnknownSignals: true
+        function onBusyChanged() {
+            if (!hid.busy && keyMatrix.pendingWork.length > 0)
+                pendingTimer.start()
+        }
     }
     Timer {
         id: noticeTimer

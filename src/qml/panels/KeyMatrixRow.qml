@@ -21,6 +21,13 @@ Rectangle {
     signal exited()
     signal activated()
 
+    // Every way in (click, key, screen reader) asks here: a disabled scene
+    // (the mouse busy) takes none of them.
+    function activate() {
+        if (enabled)
+            activated()
+    }
+
     color: selected ? selectColor : "transparent"
     activeFocusOnTab: true
 
@@ -28,10 +35,10 @@ Rectangle {
     Accessible.name: "Key " + (keyIndex + 1)
     Accessible.description: valueText
     Accessible.focusable: true
-    Accessible.onPressAction: activated()
-    Keys.onSpacePressed: activated()
-    Keys.onReturnPressed: activated()
-    Keys.onEnterPressed: activated()
+    Accessible.onPressAction: activate()
+    Keys.onSpacePressed: activate()
+    Keys.onReturnPressed: activate()
+    Keys.onEnterPressed: activate()
     onActiveFocusChanged: if (activeFocus) entered()
 
     Text {
@@ -82,6 +89,6 @@ Rectangle {
         hoverEnabled: true
         onEntered: row.entered()
         onExited: row.exited()
-        onClicked: row.activated()
+        onClicked: row.activate()
     }
 }

@@ -20,6 +20,12 @@ Item {
     signal exited()
     signal activated()
 
+    // Every way in asks here: a disabled scene (the mouse busy) takes none.
+    function activate() {
+        if (enabled)
+            activated()
+    }
+
     // A full-canvas overlay costs 880 kB decoded: it is loaded only while
     // it shows.
     Image {
@@ -42,10 +48,10 @@ Item {
         Accessible.name: "Key " + (hotspot.keyIndex + 1)
         Accessible.description: hotspot.valueText
         Accessible.focusable: true
-        Accessible.onPressAction: hotspot.activated()
-        Keys.onSpacePressed: hotspot.activated()
-        Keys.onReturnPressed: hotspot.activated()
-        Keys.onEnterPressed: hotspot.activated()
+        Accessible.onPressAction: hotspot.activate()
+        Keys.onSpacePressed: hotspot.activate()
+        Keys.onReturnPressed: hotspot.activate()
+        Keys.onEnterPressed: hotspot.activate()
         onActiveFocusChanged: if (activeFocus) hotspot.entered()
 
         MouseArea {
@@ -55,7 +61,7 @@ Item {
             cursorShape: Qt.PointingHandCursor
             onEntered: hotspot.entered()
             onExited: hotspot.exited()
-            onClicked: hotspot.activated()
+            onClicked: hotspot.activate()
         }
     }
 }

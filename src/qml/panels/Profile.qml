@@ -16,6 +16,15 @@ DialogFrame {
         "Rename", "This name is already used by another profile", "This name cannot be used",
         "There are six profiles already", "The first profile and the one in use cannot be deleted", "Profiles"]
     readonly property var lang: langList
+    // Texts past the language file's list, English where it has none.
+    function text(i, english) {
+        return i < lang.length && lang[i] !== undefined && lang[i] !== "" ? String(lang[i]) : english
+    }
+    // The main screen's texts (OK, Cancel).
+    function mainText(i, english) {
+        var l = mainIten.mainLang
+        return l && l[i] ? String(l[i]) : english
+    }
 
     readonly property int maxRows: 6
     // The name lists' end marker; a profile by that name would vanish.
@@ -30,6 +39,11 @@ DialogFrame {
     property int editingRow: -1
     property int menuRow: -1
     property string notice: ""
+    // Rows of the stored list that could not be shown at start (a digit past
+    // 5, or a second row on one file); their profile files stay as they are.
+    property string setAside: ""
+    // The row an import with six rows would replace; -1 while not asked.
+    property int importOverRow: -1
     property int revision: 0                    // counts changes of the rows, for bindings
 
     ListModel {
@@ -69,16 +83,24 @@ DialogFrame {
         if (entries.length === 2 && entries[1] === sentinel)
             entries = [entries[0]]
         var used = []
-        for (var i = 0; i < entries.length && profileDataModel0.count < maxRows; ++i) {
+        var dropped = []
+        for (var i = 0; i < entries.length; ++i) {
             var entry = String(entries[i])
             var number = parseInt(entry.slice(-1), 10)
             // Only digits 0 .. 5 name a profile file; a second row on the
             // same file would make the delete guard and switching ambiguous.
-            if (entry.length === 0 || isNaN(number) || number >= maxRows || used.indexOf(number) >= 0)
+            if (entry.length === 0 || isNaN(number) || number >= maxRows || used.indexOf(number) >= 0
+                    || profileDataModel0.count >= maxRows) {
+                if (entry.length > 0 && entry !== sentinel)
+                    dropped.push(entry.length > 1 ? entry.slice(0, -1) + " (" + entry.slice(-1) + ")" : entry)
                 continue
+            }
             used.push(number)
             profileDataModel0.append({ textValue: entry.slice(0, -1), profileNo: number })
         }
+        setAside = dropped.length > 0
+                ? text(26, "Set aside at start, their profile files kept:") + " " + dropped.join(", ") : ""
+        importOverRow = -1
         if (profileDataModel0.count === 0)
             profileDataModel0.append({ textValue: lang[5], profileNo: 0 })
         profileDataModel0.setProperty(0, "textValue", lang[5])
@@ -114,23 +136,42 @@ DialogFrame {
             ui_View.resetProfile(numberAt(row))
         return row
     }
-    // Imports a file into a new row, or into the chosen row when six exist.
-    // A cancelled import takes its new row away again.
+    // Imports a file into a new row. With six rows it goes into the chosen
+    // row instead, which is asked first (importOver). A cancelled import
+    // takes its new row away again.
     function importProfile() {
+        if (profileDataModel0.count >= maxRows) {
+            notice = ""
+            importOverRow = currentRow
+            importSure.forceActiveFocus()
+            return false
+        }
         var before = currentRow
         var added = addRow()
-        var number = numberAt(currentRow)
-        if (ui_View.loadProfile(number)) {
-            if (number === profileNo && typeof mainIten.reloadProfile === "function")
-                mainIten.reloadProfile()
+        if (loadInto(currentRow))
             return true
-        }
         if (added >= 0) {
             profileDataModel0.remove(added)
             currentRow = before
             storeList()
         }
         return false
+    }
+    function loadInto(row) {
+        var number = numberAt(row)
+        if (number < 0 || !ui_View.loadProfile(number))
+            return false
+        // The profile in use was replaced: the mouse gets it.
+        if (number === profileNo && typeof mainIten.reloadProfile === "function")
+            mainIten.reloadProfile()
+        return true
+    }
+    // The answer to "replace this profile?"; Cancel changes nothing.
+    function importOver(accept) {
+        var row = importOverRow
+        importOverRow = -1
+        rowList.view.forceActiveFocus()
+        return accept ? loadInto(row) : false
     }
     function canDelete(row) {
         return row > 0 && row < profileDataModel0.count && numberAt(row) !== profileNo
@@ -215,6 +256,7 @@ DialogFrame {
     }
     function hide() {
         profileFocus()
+        importOverRow = -1
         visible = false
         mainMask.visible = false
     }
@@ -280,11 +322,16 @@ DialogFrame {
             color: chosen ? mainIten.colorGray1 : rowArea.containsMouse ? Qt.rgba(1, 1, 1, 0.06) : "transparent"
             border.color: inUse ? mainIten.colorOrange : "transparent"
 
+            // A press picks the row, as a click does; "Use" switches to it.
+            function choose() {
+                rowList.currentIndex = index
+                rowList.view.forceActiveFocus()
+            }
             Accessible.role: Accessible.ListItem
             Accessible.name: model.textValue
             Accessible.selectable: true
             Accessible.selected: inUse
-            Accessible.onPressAction: profile.changeProfileAt(index)
+            Accessible.onPressAction: if (enabled) choose()
             Accessible.focusable: true
 
             focus: ListView.isCurrentItem
@@ -311,8 +358,7 @@ DialogFrame {
                 hoverEnabled: true
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 onPressed: function (mouse) {
-                    rowList.currentIndex = index
-                    rowList.view.forceActiveFocus()
+                    row.choose()
                     if (mouse.button === Qt.RightButton)
                         profile.openMenu(index, mouse.x, mouse.y, row)
                 }
@@ -450,6 +496,20 @@ DialogFrame {
     }
 
     Text {
+        objectName: "setAside"
+        x: 16
+        y: rowList.y + rowList.height + 6
+        width: parent.width - 32
+        elide: Text.ElideRight
+        visible: profile.setAside !== "" && profile.notice === ""
+        text: profile.setAside
+        color: mainIten.colorGray3
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+        font.family: mainIten.uiFontFamily
+        font.pixelSize: mainIten.fontNormalSize
+    }
+    Text {
         objectName: "notice"
         x: 16
         y: rowList.y + rowList.height + 6
@@ -479,6 +539,8 @@ DialogFrame {
                 border.color: mainIten.colorGray3
                 activeFocusOnTab: true
                 function activate() {
+                    if (!enabled)
+                        return
                     if (index === 0)
                         profile.newProfile()
                     else
@@ -514,6 +576,68 @@ DialogFrame {
                     hoverEnabled: true
                     onClicked: parent.activate()
                 }
+            }
+        }
+    }
+
+    // Six rows: an import replaces the chosen one, asked before it happens.
+    Rectangle {
+        id: importSure
+        objectName: "importSure"
+        anchors.centerIn: parent
+        width: parent.width - 64
+        height: importText.implicitHeight + 70
+        visible: profile.importOverRow >= 0
+        z: 2
+        color: mainIten.colorGray0
+        border.color: mainIten.colorOrange
+        Accessible.role: Accessible.Dialog
+        Accessible.name: profile.lang[2]
+        Keys.onEscapePressed: profile.importOver(false)
+        // Presses stay here, off the rows below.
+        MouseArea {
+            anchors.fill: parent
+        }
+        Text {
+            id: importText
+            x: 12
+            y: 12
+            width: parent.width - 24
+            wrapMode: Text.WordWrap
+            text: profile.text(27, "There are six profiles already. The import replaces \"%1\".")
+                  .arg(profile.importOverRow >= 0 && profile.importOverRow < profileDataModel0.count
+                       ? profileDataModel0.get(profile.importOverRow).textValue : "")
+            color: mainIten.fontColor
+            font.family: mainIten.uiFontFamily
+            font.pixelSize: mainIten.fontNormalSize
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 10
+            spacing: 7
+            FlatButton {
+                width: 88
+                height: 25
+                textValue: profile.mainText(7, "Cancel")
+                fillColor: mainIten.colorGray1
+                hoverColor: mainIten.colorOrange
+                fontFamily: mainIten.uiFontFamily
+                fontSize: mainIten.fontNormalSize
+                onClicked: profile.importOver(false)
+            }
+            FlatButton {
+                width: 88
+                height: 25
+                textValue: profile.mainText(8, "OK")
+                fillColor: mainIten.colorBlue
+                hoverColor: mainIten.colorOrange
+                fontFamily: mainIten.uiFontFamily
+                fontSize: mainIten.fontNormalSize
+                onClicked: profile.importOver(true)
             }
         }
     }

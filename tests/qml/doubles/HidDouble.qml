@@ -1,8 +1,21 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
-// Stands in for the device link (`hid`): its command slots.
+// Stands in for the device link (`hid`): its command slots, and its busy
+// state, taken by beginExchange and given back by endExchange.
 CallRecorder {
+    property bool busy: false
+    function beginExchange() {
+        record("beginExchange", arguments, undefined)
+        if (busy)
+            return false
+        busy = true
+        return true
+    }
+    function endExchange() {
+        record("endExchange", arguments, undefined)
+        busy = false
+    }
     function hid553_00H_GetSecrecyCode(byte1, byte2, byte3, byte4) { return record("hid553_00H_GetSecrecyCode", arguments, undefined) }
     function hid553_01H_SetReportRate(rate) { return record("hid553_01H_SetReportRate", arguments, undefined) }
     function hid553_02H_SetCurrentKeyMatrix(currentKeyMatrix) { return record("hid553_02H_SetCurrentKeyMatrix", arguments, undefined) }

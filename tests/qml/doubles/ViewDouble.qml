@@ -71,4 +71,5 @@ CallRecorder {
     function appFollowAvailable() { return record("appFollowAvailable", arguments, false) }
     signal appRulesChanged()
     function getPointerSettingsApplied() { return record("getPointerSettingsApplied", arguments, [true, true, true]) }
+    function getModelFlags() { return record("getModelFlags", arguments, {}) }
 }
