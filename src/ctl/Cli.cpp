@@ -7,11 +7,16 @@
 #include "ProbeCommand.h"
 #include "device/DeviceTable.h"
 #include "store/ProfileStore.h"
+#include "store/StoreFile.h"
 #include "store/UserData.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ctl {
 
@@ -38,13 +43,16 @@ const char kOptions[] =
     "  --help          This text; after a command, that command's help.\n"
     "  --version       Print the version.\n";
 
-const char kExitStatus[] = "Exit status:\n"
-                           "  0  success: every command reached the mouse and was taken\n"
-                           "  1  no configured device answered\n"
-                           "  2  bad arguments, or a file or stored value that cannot be used\n"
-                           "     (nothing was sent)\n"
-                           "  3  the mouse did not take a command (unplugged, no answer, a failed\n"
-                           "     or short report); standard error names the command\n";
+const char kExitStatus[] =
+    "Exit status:\n"
+    "  0  success: every command reached the mouse and was taken\n"
+    "  1  no configured device answered\n"
+    "  2  bad arguments, or a file or stored value that cannot be used\n"
+    "     (nothing was sent)\n"
+    "  3  the mouse did not take a command (unplugged, no answer, a failed\n"
+    "     or short report); standard error names the command\n"
+    "  4  a change could not be stored (a full disk, a folder that cannot be\n"
+    "     written); the files are as they were\n";
 
 QString usage()
 {
@@ -114,6 +122,22 @@ QString defaultConfigPath()
     return shipped + config;
 }
 
+int sweepStaleScratch(const QString &tempDir)
+{
+    static const QRegularExpression name(QStringLiteral("^talonctl-[A-Za-z0-9]{6}$"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-10 * 60);
+    int removed = 0;
+    for (const QFileInfo &f : QDir(tempDir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot |
+                                                          QDir::Hidden | QDir::NoSymLinks)) {
+        if (!name.match(f.fileName()).hasMatch() || f.ownerId() != geteuid() ||
+            f.lastModified() > before)
+            continue;
+        if (QDir(f.filePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
         const std::function<void(const Hid_Thread &)> &atEnd)
 {
@@ -158,15 +182,25 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
             if (profileNumber < 1 || profileNumber > ProfileStore::kProfileCount)
                 return usageError(err, inv.command,
                                   QStringLiteral("--profile takes 1 to 10 or a file"));
-        } else if (QFileInfo(options.profile).isFile()) {
-            profileFile = options.profile;
         } else {
-            err << "talonctl: profile file not found: " << options.profile << "\n";
-            return kBadInput;
+            // Read once here, so that a folder, a device or a FIFO is named
+            // for what it is (and never read).
+            const storeFile::Read r = storeFile::readChosen(options.profile);
+            if (r.result == storeFile::ReadResult::Missing) {
+                err << "talonctl: profile file not found: " << options.profile << "\n";
+                return kBadInput;
+            }
+            if (!r.ok()) {
+                err << "talonctl: --profile " << r.message << "\n";
+                return kBadInput;
+            }
+            profileFile = options.profile;
         }
     }
 
     Connection connection(config, profileFile);
+    // What a write killed half-way left in the data tree.
+    storeFile::sweepTemporaries(connection.modulesRoot());
     struct AtEnd
     {
         const std::function<void(const Hid_Thread &)> &call;
@@ -183,7 +217,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
     info->prepare(connection, inv.arguments, options, plan);
     if (!plan.error.isEmpty()) {
         err << "talonctl: " << inv.command << ": " << plan.error << "\n";
-        return kBadInput;
+        return plan.errorStatus;
     }
 
     if (plan.access != Access::None) {

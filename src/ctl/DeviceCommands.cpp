@@ -131,6 +131,17 @@ bool prepareKeys(Connection &c, Plan &plan)
 {
     if (!needProfile(c, plan))
         return false;
+    // The buttons the screens offer; a count the mouse cannot have says the
+    // configuration is not this mouse's.
+    const QVariant count = c.config().getGlobalData(QStringLiteral("mouse/keyCount"));
+    bool ok = false;
+    const int buttons = count.toString().trimmed().toInt(&ok);
+    if (count.isValid() && (!ok || buttons < 1 || buttons > kButtons)) {
+        plan.error = QStringLiteral("%1: mouse/keyCount holds \"%2\", not a number from 1 to %3")
+                         .arg(c.configFileName(), count.toString().left(40))
+                         .arg(kButtons);
+        return false;
+    }
     QVariantList codes;
     for (int k = 0; k < kButtons; ++k) {
         QVariantList row;
@@ -404,12 +415,49 @@ QString checkMacro(const QStringList &args, const Options &o)
     return QString();
 }
 
+// The library's entries as the mouse will play them; an error names the
+// file and the entry that cannot be.
+bool macroActions(const MacroLibrary::Stored &stored, const QStringList &names,
+                  QVector<macroEncoder::Action> &actions, QString &error)
+{
+    for (int i = 0; i < stored.actions.size(); ++i) {
+        const QString &entry = stored.actions[i];
+        const auto bad = [&](const QString &why) {
+            error = QStringLiteral("%1: macro/%2 holds \"%3\": %4")
+                        .arg(stored.file)
+                        .arg(i)
+                        .arg(entry.left(40), why);
+            return false;
+        };
+        const int comma = entry.indexOf(QLatin1Char(','));
+        if (comma < 0)
+            return bad(QStringLiteral("not an action (type,info)"));
+        bool ok = false;
+        macroEncoder::Action a;
+        a.type = entry.left(comma).trimmed().toInt(&ok);
+        if (!ok || a.type < macroEncoder::Delay || a.type > macroEncoder::ButtonRelease)
+            return bad(QStringLiteral("the type is 0 to 4"));
+        const QString info = entry.mid(comma + 1);
+        if (a.type == macroEncoder::Delay) {
+            a.value = info.trimmed().toInt(&ok);
+            if (!ok || a.value < 0 || a.value > 65535)
+                return bad(QStringLiteral("a delay is 0 to 65535 ms"));
+        } else {
+            if (!names.mid(0, keyNames::kCount).contains(info))
+                return bad(QStringLiteral("no key of that name"));
+            a.value = keyNames::codeForName(names, info);
+        }
+        actions << a;
+    }
+    return true;
+}
+
 void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
 {
     MacroLibrary library(c.profiles(), c.modulesRoot());
-    const QStringList entries = library.loadMacroIni(args[0]);
-    if (entries.isEmpty()) {
-        plan.error = QStringLiteral("no macro named %1 in %2/macro").arg(args[0], c.modulesRoot());
+    const MacroLibrary::Stored stored = library.readMacro(args[0]);
+    if (!stored.ok) {
+        plan.error = stored.error;
         return;
     }
     const QString language =
@@ -420,8 +468,29 @@ void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
         LanguageStore(c.modulesRoot()).getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
-    const QByteArray block = macroEncoder::encode(
-        macroEncoder::parse(entries.mid(0, entries.size() - 1), names), entries.last().toInt());
+    QVector<macroEncoder::Action> actions;
+    if (!macroActions(stored, names, actions, plan.error))
+        return;
+    const QByteArray block = macroEncoder::encode(actions, stored.repeat);
+    if (block.size() <= 2) {
+        plan.error = stored.file + QStringLiteral(": no action the mouse can play (it needs a "
+                                                  "press and a release)");
+        return;
+    }
+    // The encoder leaves out what does not fit; the last action then makes
+    // no difference.
+    QVector<macroEncoder::Action> shorter = actions;
+    while (!shorter.isEmpty() && shorter.last().type == macroEncoder::Delay)
+        shorter.removeLast();
+    if (!shorter.isEmpty())
+        shorter.removeLast();
+    if (macroEncoder::encode(shorter, stored.repeat) == block) {
+        plan.error = stored.file + QStringLiteral(": %1 actions do not fit the mouse's macro "
+                                                  "memory (%2 bytes)")
+                                       .arg(actions.size())
+                                       .arg(macroEncoder::kBlockLength);
+        return;
+    }
     QVariantList data;
     for (char b : block)
         data << int(static_cast<unsigned char>(b));

@@ -665,6 +665,19 @@ Item {
         z: 98
     }
 
+    // A change the back end could not store is said over the scene.
+    StoreNotice {
+        id: storeNotice
+        z: 97
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+    }
+    Connections {
+        target: typeof ui_View !== "undefined" ? ui_View : null
+        ignoreUnknownSignals: true
+        function onStoreWriteFailed(message) { storeNotice.show(message) }
+    }
+
     BusyIndicator {
         id: protectUIItem
         anchors.centerIn: parent
