@@ -31,8 +31,9 @@ std::unique_ptr<IniFile> IniFile::chosen(const QString &path)
 
 IniFile::~IniFile()
 {
-    // What the event loop had no turn to write is written now.
-    if (hasChanges() && !sync())
+    // What the event loop had no turn to write is written now; a file
+    // written at once has told its caller already.
+    if (timerContext && hasChanges() && !sync())
         qCWarning(lcStore).noquote() << "changes not stored:" << lastError;
 }
 

@@ -423,6 +423,11 @@ IniText::IniText(const QByteArray &data)
         l.lead = data.mid(end, lineStart - end);
         l.text = data.mid(lineStart, lineLen);
         end = lineStart + lineLen;
+        // A line ended by ';' keeps the comment after it.
+        while (pos < data.size() && data[pos] != '\n' && data[pos] != '\r')
+            ++pos;
+        l.trail = data.mid(end, pos - end);
+        end = pos;
         if (l.text.startsWith('[')) {
             qsizetype close = l.text.indexOf(']');
             if (close < 0)
@@ -444,7 +449,7 @@ QByteArray IniText::content() const
 {
     QByteArray out;
     for (const Line &l : lines)
-        out += l.lead + l.text;
+        out += l.lead + l.text + l.trail;
     out += tail;
     if (!out.isEmpty() && !out.endsWith('\n'))
         out += '\n';

@@ -51,6 +51,7 @@ private:
         enum Kind { Other, Section, Entry };
         QByteArray lead; // what precedes the line: line ends, blank lines, comments
         QByteArray text;
+        QByteArray trail; // a comment after the line's text on the same line
         Kind kind = Other;
         QString key;           // Entry: the whole key; Section: its prefix ("" or "group/")
         qsizetype equals = -1; // Entry: where '=' is in text
