@@ -11,7 +11,8 @@ namespace {
 // The configuration's path below the data tree, or a file of its own.
 std::unique_ptr<IniFile> openConfig(const QString &root, const QString &file)
 {
-    const QString relative = QDir(root).relativeFilePath(file);
+    const QString relative = QDir(QFileInfo(root).absoluteFilePath())
+                                 .relativeFilePath(QFileInfo(file).absoluteFilePath());
     if (relative.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(relative))
         return std::make_unique<IniFile>(QFileInfo(file).absolutePath(),
                                          QFileInfo(file).fileName());

@@ -131,17 +131,39 @@ bool mergeConfiguration(const QString &shippedModules, const QString &userModule
     return user.sync();
 }
 
-bool chooseLanguage(const QString &modules, const QString &localeName)
+// The language follows the locale unless the configuration names one of its
+// own (one that differs from the factory copy's: the owner's choice).
+void chooseLanguage(IniText &config, const IniText &factory, const QString &localeName,
+                    const QString &i18nDir)
 {
-    // A language set on purpose before the first start (one that differs from
-    // the factory copy's) is the owner's choice and stays.
     const QString key = QStringLiteral("common/language");
-    const IniFile factory(modules, QStringLiteral("setting/apConfigD.bin"));
-    IniFile config(modules, QLatin1String(kConfig));
-    if (config.value(key) != factory.value(key))
-        return true;
-    config.setValue(key, languageForLocale(localeName, modules + QStringLiteral("/i18n")));
-    return config.sync();
+    if (config.value(key) == factory.value(key))
+        config.setValue(key, languageForLocale(localeName, i18nDir));
+}
+
+IniText readText(const QString &file)
+{
+    const storeFile::Read r = storeFile::readChosen(file);
+    return IniText(r.ok() ? r.content : QByteArray());
+}
+
+// The user's configuration, written once and whole with its language, so
+// that a configuration that is there has its language chosen.
+bool seedConfiguration(const QString &shippedModules, const QString &userModules,
+                       const QString &localeName)
+{
+    const storeFile::Read r =
+        storeFile::readChosen(shippedModules + QLatin1Char('/') + QLatin1String(kConfig));
+    if (!r.ok())
+        return false;
+    IniText config(r.content);
+    chooseLanguage(config, readText(shippedModules + QStringLiteral("/setting/apConfigD.bin")),
+                   localeName, shippedModules + QStringLiteral("/i18n"));
+    const QString target = userModules + QLatin1Char('/') + QLatin1String(kConfig);
+    if (!storeFile::write(userModules, QLatin1String(kConfig), config.content()))
+        return false;
+    makeOwnersOnly(target);
+    return true;
 }
 
 } // namespace
@@ -187,27 +209,27 @@ Outcome prepareCopy(const QString &shippedModules, const QString &userModules,
     DataLock lock(userModules);
     storeFile::sweepTemporaries(userModules);
     const QString userStamp = readStamp(userModules + QLatin1Char('/') + kTreeStamp);
-    const bool hadConfig = QFileInfo(userModules + QLatin1Char('/') + kConfig).size() > 0;
-    // No stamp: a first start, or one that could not finish (a full disk).
-    const bool firstStart = userStamp.isEmpty() || !hadConfig;
+    const bool firstStart = QFileInfo(userModules + QLatin1Char('/') + kConfig).size() == 0;
+    // Without a stamp a copy is one a full disk (or an older version) left:
+    // it is completed.
     if (!firstStart && userStamp == stamp && isWhole(shippedModules, userModules))
         return Outcome::Current;
 
+    bool whole = true;
+    if (firstStart) {
+        whole = seedConfiguration(shippedModules, userModules, localeName);
+        QDir().mkpath(userModules + QStringLiteral("/macro"));
+    }
     // What the program only reads: replaced when the shipped tree is new.
     // What the user makes: kept, and what is missing (a new language, a new
     // picture, a file lost to a full disk) added.
-    bool whole = true;
     if (userStamp != stamp)
         for (const char *sub : {"i18n", "img", "setting/apConfigD.bin", "setting/pD.bin"})
             whole =
                 copyFiles(shippedModules, userModules, QLatin1String(sub), Copy::Replace) && whole;
     whole = copyFiles(shippedModules, userModules, QString(), Copy::Missing) && whole;
-    if (userStamp != stamp && hadConfig)
+    if (userStamp != stamp && !firstStart)
         whole = mergeConfiguration(shippedModules, userModules) && whole;
-    if (firstStart) {
-        QDir().mkpath(userModules + QStringLiteral("/macro"));
-        whole = chooseLanguage(userModules, localeName) && whole;
-    }
     if (whole)
         writeStamp(userModules, stamp);
     return firstStart ? Outcome::Seeded : Outcome::Refreshed;
@@ -218,7 +240,15 @@ void prepareInPlace(const QString &modules, const QString &localeName)
     storeFile::sweepTemporaries(modules);
     if (QFile::exists(modules + QLatin1Char('/') + kTreeStamp))
         return;
-    if (chooseLanguage(modules, localeName))
+    IniFile config(modules, QLatin1String(kConfig));
+    IniText text(storeFile::read(modules, QLatin1String(kConfig)).content);
+    const QVariant before = text.value(QStringLiteral("common/language"));
+    chooseLanguage(text, readText(modules + QStringLiteral("/setting/apConfigD.bin")), localeName,
+                   modules + QStringLiteral("/i18n"));
+    const QVariant after = text.value(QStringLiteral("common/language"));
+    if (after != before)
+        config.setValue(QStringLiteral("common/language"), after);
+    if (config.sync())
         writeStamp(modules, readStamp(modules + QLatin1Char('/') + kShippedStamp));
 }
 

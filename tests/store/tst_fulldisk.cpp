@@ -248,8 +248,8 @@ void TestFullDisk::aFirstStartOnAFullDiskIsCompletedLater()
         if (hadProfile)
             ModulesCopy::write(user + QStringLiteral("/setting/p2.bin"), "[mouse]\nmine=1\n");
 
-        QCOMPARE(userData::prepareCopy(shipped, user, QStringLiteral("zh_CN")),
-                 userData::Outcome::Seeded);
+        QVERIFY(userData::prepareCopy(shipped, user, QStringLiteral("zh_CN")) !=
+                userData::Outcome::Current);
         for (const auto &[file, content] : snapshot(shipped).asKeyValueRange()) {
             if (file == QLatin1String("VERSION") || file == QLatin1String("setting/apConfig.bin") ||
                 (hadProfile && file == QLatin1String("setting/p2.bin")))
