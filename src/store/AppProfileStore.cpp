@@ -3,10 +3,6 @@
 
 #include "StoreFile.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcAppRules, "talon.store")
-
 namespace {
 
 const QByteArray kGroup = QByteArrayLiteral("apps");
@@ -197,8 +193,6 @@ AppProfileStore::Rules AppProfileStore::rules() const
     const storeFile::Read r =
         storeFile::read(root, QStringLiteral("setting/appProfile.bin"), kMaxFileBytes);
     unreadable = r.message;
-    if (!unreadable.isEmpty())
-        qCWarning(lcAppRules).noquote() << "rules not read:" << unreadable;
     return r.ok() ? parse(r.content) : Rules();
 }
 
@@ -223,6 +217,7 @@ template <typename Change> AppProfileStore::Result AppProfileStore::change(Chang
     const storeFile::Read old = storeFile::read(root, file, kMaxFileBytes);
     if (!old.ok() && old.result != storeFile::ReadResult::Missing) {
         problem = old.message + QStringLiteral(" (left as it is)");
+        storeFile::reportFailure(problem);
         return Result::Unreadable;
     }
     Rules r = parse(old.content);
@@ -239,7 +234,6 @@ template <typename Change> AppProfileStore::Result AppProfileStore::change(Chang
     const storeFile::Status s = storeFile::write(root, file, content);
     if (!s) {
         problem = s.message;
-        qCWarning(lcAppRules).noquote() << "cannot write" << s.message;
         return Result::WriteFailed;
     }
     return Result::Stored;

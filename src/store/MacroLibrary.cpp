@@ -47,8 +47,15 @@ QVariant MacroLibrary::createMacroIni(const QString &name, unsigned macroIndex)
 QVariant MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros,
                                     const QVariant &repeat)
 {
-    if (!isSafeName(name) || !storeFile::exists(root, macroFile(name)))
+    if (!isSafeName(name))
         return QVariant(false);
+    if (!storeFile::exists(root, macroFile(name))) {
+        // Something that is not a macro file (a link, a folder) is said.
+        const storeFile::Read r = storeFile::read(root, macroFile(name));
+        if (!r.message.isEmpty())
+            storeFile::reportFailure(r.message);
+        return QVariant(false);
+    }
     IniFile s(root, macroFile(name));
     s.remove(QStringLiteral("macro"));
     s.setValue(QStringLiteral("config/total"), macros.size());

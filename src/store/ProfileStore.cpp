@@ -84,9 +84,8 @@ bool ProfileStore::replaceFrom(int p, const QByteArray &content)
     IniFile *slot = profile(p);
     if (!slot)
         return fail(QStringLiteral("no profile %1").arg(p + 1), false);
-    // Written first: the old file must have nothing left to take once the
-    // new one is in place; a failure here is told and changes nothing below.
-    slot->sync();
+    // The file is replaced whole: its unsaved changes go with the old file
+    // (and stay, should the replacement fail).
     if (!slot->replace(content))
         return fail(slot->error(), false); // told by the write
     lastError.clear();

@@ -7,9 +7,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using fixture::bus;
 
@@ -35,6 +37,8 @@ private slots:
     void fixColourOnThe560FamilyIsRefusedBeforeConnecting();
     void unusableProfilesAreRefusedBeforeAnythingIsSent_data();
     void unusableProfilesAreRefusedBeforeAnythingIsSent();
+    void hostileFilesAreRefusedBeforeAnythingIsSent_data();
+    void hostileFilesAreRefusedBeforeAnythingIsSent();
     void readingNeverWrites();
     void statusTellsWhatTheMouseAndTheConfigurationSay();
     void jsonOutputParses();
@@ -342,6 +346,74 @@ void TestCli::unusableProfilesAreRefusedBeforeAnythingIsSent()
     QVERIFY(err.startsWith(QStringLiteral("talonctl: apply: ")));
     QVERIFY(bus().frames().empty());
     QVERIFY(out.isEmpty());
+}
+
+void TestCli::hostileFilesAreRefusedBeforeAnythingIsSent_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("file"); // in the data tree
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QStringList macro{"macro", "m", "--slot", "1"};
+    QByteArray noise(50 * 1024 * 1024, 0);
+    for (char &c : noise)
+        c = char(QRandomGenerator::global()->bounded(256));
+    QTest::newRow("50 MB of noise")
+        << macro << "macro/m.bin" << noise << "macro/m.bin: larger than 1048576 bytes";
+    QTest::newRow("a huge count") << macro << "macro/m.bin"
+                                  << QByteArray("[config]\ntotal=2147483647\nrepeat=1\n")
+                                  << "macro/m.bin: config/total holds \"2147483647\"";
+    QByteArray garbled = "[config]\ntotal=4096\nrepeat=1\n[macro]\n";
+    for (int i = 0; i < 4096; ++i)
+        garbled += QByteArray::number(i) + "=press A\n";
+    QTest::newRow("4096 actions that do not parse")
+        << macro << "macro/m.bin" << garbled
+        << "macro/m.bin: macro/0 holds \"press A\": not an action";
+    QTest::newRow("an unknown key") << macro << "macro/m.bin"
+                                    << QByteArray("[config]\ntotal=2\nrepeat=1\n[macro]\n"
+                                                  "0=\"1,A\"\n1=\"2,Nothing\"\n")
+                                    << "macro/1 holds \"2,Nothing\": no key of that name";
+    QTest::newRow("an empty macro")
+        << macro << "macro/m.bin" << QByteArray("[config]\ntotal=0\nrepeat=1\n")
+        << "macro/m.bin: no action the mouse can play";
+    QByteArray tooLong = "[config]\ntotal=200\nrepeat=1\n[macro]\n";
+    for (int i = 0; i < 200; ++i)
+        tooLong += QByteArray::number(i) + (i % 2 ? "=\"2,A\"\n" : "=\"1,A\"\n");
+    QTest::newRow("more than the mouse holds")
+        << macro << "macro/m.bin" << tooLong << "200 actions do not fit";
+    QTest::newRow("a key count no mouse has")
+        << QStringList{"keys"} << "setting/apConfig.bin"
+        << QByteArray("[mouse]\nkeyCount=100000\nprofileNo=0\n[common]\ndeviceCount=1\n")
+        << "apConfig.bin: mouse/keyCount holds \"100000\", not a number from 1 to 16";
+    QTest::newRow("a profile that is a folder")
+        << QStringList{"apply", "--profile", "@tree"} << QString() << QByteArray()
+        << "not a regular file";
+    QTest::newRow("a profile that is a device")
+        << QStringList{"apply", "--profile", "/dev/zero"} << QString() << QByteArray()
+        << "/dev/zero: not a regular file";
+    QTest::newRow("a profile that is a pipe") << QStringList{"apply", "--profile", "@fifo"}
+                                              << QString() << QByteArray() << "not a regular file";
+}
+
+void TestCli::hostileFilesAreRefusedBeforeAnythingIsSent()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString config = tree(sim::Family::F553);
+    if (!file.isEmpty())
+        ModulesCopy::write(modules->path(file), content);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.pf"));
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    args.replaceInStrings(QStringLiteral("@tree"), modules->root());
+    args.replaceInStrings(QStringLiteral("@fifo"), fifo);
+
+    QCOMPARE(run(args + QStringList{"--config", config}), 2);
+    QVERIFY2(err.contains(message), qPrintable(err.left(300)));
+    QVERIFY(out.isEmpty());
+    QVERIFY(bus().frames().empty());
 }
 
 void TestCli::readingNeverWrites()
