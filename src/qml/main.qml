@@ -400,7 +400,8 @@ Item {
     }
 
     function askMenuCmd(cmd) {
-        if (cmd === 0)
+        // The address comes from a file: only a web page is opened.
+        if (cmd === 0 && /^https?:\/\/[^\s]+$/i.test(url))
             Qt.openUrlExternally(url)
     }
 
