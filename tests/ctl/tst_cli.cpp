@@ -41,6 +41,7 @@ private slots:
     void hostileFilesAreRefusedBeforeAnythingIsSent();
     void readingNeverWrites();
     void statusTellsWhatTheMouseAndTheConfigurationSay();
+    void theCommandLineSpeaksTheMousesTerms();
     void jsonOutputParses();
     void deviceChoosesTheRow();
 
@@ -208,7 +209,11 @@ void TestCli::usageErrorsAreOneLineAndComeBeforeConnecting()
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(err.count(QLatin1Char('\n')), 1);
     QVERIFY(err.startsWith(QStringLiteral("talonctl: ")));
-    QVERIFY(out.isEmpty());
+    // With --json the error is on standard output as an object too.
+    if (args.contains(QStringLiteral("--json")))
+        QVERIFY(out.contains(QStringLiteral("\"error\": \"keys takes no --json")));
+    else
+        QVERIFY(out.isEmpty());
     QVERIFY(bus().records().empty()); // not even opened
 }
 
@@ -219,6 +224,14 @@ void TestCli::versionAndPerCommandHelp()
     QCOMPARE(run({"dpi", "--help"}), 0);
     QVERIFY(out.startsWith(QStringLiteral("Usage: talonctl dpi ")));
     QVERIFY(!out.contains(QStringLiteral("read-profile N")));
+    // A command's help lists its own options, in lines of 80 columns.
+    QVERIFY(out.contains(QStringLiteral("  --stages N ")) &&
+            !out.contains(QStringLiteral("--slot")));
+    QCOMPARE(run({"keys", "--help"}), 0);
+    QVERIFY(out.contains(QStringLiteral("  --profile P ")) &&
+            !out.contains(QStringLiteral("--sensor")) && !out.contains(QStringLiteral("--json")));
+    QCOMPARE(run({"app-profile", "--help"}), 0);
+    QVERIFY(!out.contains(QStringLiteral("--device")) && out.contains(QStringLiteral("--config")));
     QCOMPARE(run({"help", "status"}), 0);
     QVERIFY(out.startsWith(QStringLiteral("Usage: talonctl status")));
     QCOMPARE(run({"--help"}), 0);
@@ -226,6 +239,8 @@ void TestCli::versionAndPerCommandHelp()
                                 "colors", "fix-color", "macro", "gun", "read-profile", "apply"})
         QVERIFY2(out.contains(QStringLiteral("  %1").arg(QLatin1String(command))), command);
     QVERIFY(out.contains(QStringLiteral("3  the mouse did not take a command")));
+    for (const QString &line : out.split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
 }
 
 void TestCli::nothingTakenIsNoSuccess_data()
@@ -449,20 +464,66 @@ void TestCli::statusTellsWhatTheMouseAndTheConfigurationSay()
     bus().state(device).keyboardOption = {0x41, 0x22, 0, 0};
     bus().state(device).currentMatrix = 3;
     bus().state(device).profileStage[3] = 2;
+    QSettings(config, QSettings::IniFormat).setValue(QStringLiteral("mouse/profileNo"), 2);
     QCOMPARE(run({"status", "--config", config}), 0);
-    QVERIFY2(out.contains(QStringLiteral("family: 560\n")), qPrintable(out));
-    QVERIFY(out.contains(QStringLiteral("model flags: colorful no, gun no, 55328 no, 571 no\n")));
-    QVERIFY(out.contains(QStringLiteral("device: row 0, 04d9:a1ee, cipher off\n")));
-    QVERIFY(out.contains(QStringLiteral("keyboard option: 41 22 00 00\n")));
-    QVERIFY(out.contains(QStringLiteral("on-device current profile: 3\n")));
-    QVERIFY(out.contains(QStringLiteral("current DPI stage: ")));
+    QVERIFY2(out.contains(QStringLiteral("controller: 560 family\n")), qPrintable(out));
+    QVERIFY(out.contains(QStringLiteral("mouse: row 0 of the device table, USB 04d9:a1ee, frames "
+                                        "not enciphered\n")));
+    QVERIFY(out.contains(QStringLiteral("lighting effects: static, breath, neon, off\n")));
+    // Numbered as --profile numbers them.
+    QVERIFY(out.contains(QStringLiteral("profile: 3 (p3.bin)\n")));
+    QVERIFY(out.contains(QStringLiteral("on-device profile: 3\n")));
+    QVERIFY(!out.contains(QStringLiteral("keyboard option")));
 
     fixture::resetBus();
     tree(sim::Family::F553, &device);
     bus().state(device).currentStage = 4;
     QCOMPARE(run({"status", "--config", modules->path(QStringLiteral("setting/apConfig.bin"))}), 0);
-    QVERIFY(out.contains(QStringLiteral("current DPI stage: 4\n")));
+    QVERIFY2(out.contains(QStringLiteral("DPI stage: 4, 2000 DPI in profile 1\n")),
+             qPrintable(out));
     QVERIFY(!out.contains(QStringLiteral("on-device")));
+}
+
+// The configuration's DPI bounds, effects by name, and a failure that is a
+// JSON object when JSON is asked for.
+void TestCli::theCommandLineSpeaksTheMousesTerms()
+{
+    const QString config = tree(sim::Family::F553);
+    QCOMPARE(run({"dpi", "--stages", "2", "800,20000", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("20000 DPI is outside this mouse's 200 to 6400")),
+             qPrintable(err));
+    QSettings(modules->path(QStringLiteral("setting/p1.bin")), QSettings::IniFormat)
+        .setValue(QStringLiteral("mouse/dpiValueArray"), QVariantList{100, 800, 1600, 3200});
+    QCOMPARE(run({"apply", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("p1.bin: mouse/dpiValueArray: 100 DPI is outside")),
+             qPrintable(err));
+    QVERIFY(bus().frames().empty());
+
+    QCOMPARE(run({"lighting", "1", "2", "4", "--config", config}), 0);
+    const sim::Frame8 byNumber = bus().frames().back();
+    bus().clearRecords();
+    QCOMPARE(run({"lighting", "Breathing", "2", "4", "--config", config}), 0);
+    QVERIFY2(out.contains(QStringLiteral("lighting effect sent: breath (1)")), qPrintable(out));
+    QVERIFY(bus().frames().back() == byNumber);
+    bus().clearRecords();
+    QCOMPARE(run({"lighting", "sparkle", "2", "4", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("it has: static, breath, neon, off")), qPrintable(err));
+    QVERIFY(bus().frames().empty());
+
+    for (const auto &[args, status] :
+         {std::pair{QStringList{"status", "--json", "--config", "/nonexistent"}, 2},
+          std::pair{QStringList{"rate", "33", "--json", "--config", config}, 2},
+          std::pair{QStringList{"keys", "--json", "--config", config}, 2}}) {
+        QCOMPARE(run(args), status);
+        const QJsonObject o = QJsonDocument::fromJson(out.toUtf8()).object();
+        QCOMPARE(o.value(QStringLiteral("status")).toInt(), status);
+        QVERIFY2(err.contains(o.value(QStringLiteral("error")).toString()), qPrintable(out));
+        QVERIFY(!o.value(QStringLiteral("error")).toString().isEmpty());
+    }
+    fixture::resetBus();
+    QCOMPARE(run({"status", "--json", "--config", config}), 1);
+    QCOMPARE(QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("error")),
+             QJsonValue(QStringLiteral("no device answered")));
 }
 
 void TestCli::jsonOutputParses()
@@ -503,9 +564,10 @@ void TestCli::deviceChoosesTheRow()
         s.setValue(QStringLiteral("1/pid"), QStringLiteral("a1ef"));
     }
     QCOMPARE(run({"status", "--config", config}), 0);
-    QVERIFY(out.contains(QStringLiteral("device: row 0, 04d9:a1ee")));
+    QVERIFY(out.contains(QStringLiteral("mouse: row 0 of the device table, USB 04d9:a1ee")));
     QCOMPARE(run({"status", "--device", "1", "--config", config}), 0);
-    QVERIFY2(out.contains(QStringLiteral("device: row 1, 04d9:a1ef")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("mouse: row 1 of the device table, USB 04d9:a1ef")),
+             qPrintable(out));
     bus().clearRecords();
     QCOMPARE(run({"rate", "250", "--device", "1", "--config", config}), 0);
     for (const sim::Record &r : bus().records())
