@@ -107,6 +107,8 @@ public:
     void recordPause(int ms);
     std::vector<Record> records() const;
     void clearRecords();
+    // Only the last `keep` records stay (a long run that nobody traces).
+    void forgetRecords(std::size_t keep);
     // Compact text of the traffic: "frame 01 01 00 00 00 00 00 fd", "reply ...",
     // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
     // when asked for.
