@@ -61,6 +61,10 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     connect(&link, &Hid_Thread::deviceInUse, this, [this](const QString &message) {
         showNotice(tr("Mouse in use"), message, QSystemTrayIcon::Warning);
     });
+    // A change the stores could not write: the scene says so too.
+    connect(view(), &myQQuickView::storeWriteFailed, this, [this](const QString &message) {
+        showNotice(tr("Not saved"), message, QSystemTrayIcon::Warning);
+    });
 
     monitor = new DeviceChangeMonitor(this);
     connect(monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
