@@ -12,7 +12,7 @@ import subprocess
 import time
 
 import talon_bus
-from talon_a11y import FlowCase, main, wait_until, write_ini_values
+from talon_a11y import BUILD, FlowCase, main, wait_until, write_ini_values
 from talon_bus import ID, gdbus, properties
 
 
@@ -55,6 +55,20 @@ class SessionBus(FlowCase):
         os.kill(run.pid, signal.SIGUSR1)
         monitor.wait("DpiStageChanged", "3")
         self.assertEqual(properties()["DpiStage"], 3)
+
+        # talonctl is carried out by the program (this virtual mouse lives in
+        # the program alone): the same output and exit status, the screens
+        # show it.
+        talonctl = os.path.join(BUILD, "bin", "talonctl")
+        start = run.mark()
+        ctl = subprocess.run([talonctl, "rate", "125"], capture_output=True, text=True)
+        self.assertEqual((ctl.returncode, ctl.stdout), (0, "report rate sent: 125 Hz\n"), ctl.stderr)
+        self.assertEqual([f[:2] for f in run.frames(start)], [[0x01, 0x08]])
+        wait_until(lambda: run.selected_child(run.find("combo box", "Report Rate")) == "125Hz",
+                   "125 Hz shown")
+        ctl = subprocess.run([talonctl, "current-dpi", "6"], capture_output=True, text=True)
+        self.assertEqual(ctl.returncode, 2, ctl.stderr)
+        self.assertIn("profile 1 has 4 stages", ctl.stderr)
 
         # Refused values, each with its reason, and nothing sent.
         start = run.mark()
