@@ -24,6 +24,7 @@ echo "Installed with --prefix=/usr:"
 
 for f in bin/kestrel-talon bin/talonctl share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/man/man1/kestrel-talon.1 \
+    share/dbus-1/interfaces/$id.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrel-talon/LICENSE \
     share/kestrel-talon/modules/VERSION share/kestrel-talon/modules/setting/apConfig.bin \
     share/kestrel-talon/modules/img/logo.ico share/kestrel-talon/modules/i18n/ChineseSimplified.ini; do
