@@ -281,6 +281,7 @@ DialogFrame {
     width: 640
     height: 440
     title: lang[0]
+    initialFocus: gunList.view
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     textColor: mainIten.fontColor

@@ -555,6 +555,7 @@ DialogFrame {
     width: 720
     height: 480
     title: macroEditor.tr(0)
+    initialFocus: macroList.view
     sourceClose: mainIten.sourceCloseBtn
     sourceCloseH: mainIten.sourceCloseBtnH
     color: mainIten.colorGray0

@@ -277,6 +277,7 @@ DialogFrame {
     width: 480
     height: 360
     title: lang[0]
+    initialFocus: rowList.view
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     textColor: mainIten.fontColor
