@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // A macro of the editor's list. A double-click (or F2) edits its name in
 // place; Enter asks the owner to rename, Escape gives up.
@@ -51,6 +52,10 @@ Rectangle {
         font.family: mainIten.uiFontFamily
         font.pixelSize: mainIten.fontNormalSize
         Accessible.ignored: true
+    }
+    FocusRing {
+        inset: true
+        shown: entry.ListView.isCurrentItem && entry.ListView.view.activeFocus && !entry.editing
     }
     MouseArea {
         id: area

@@ -353,6 +353,10 @@ DialogFrame {
                 event.accepted = true
             }
 
+            FocusRing {
+                inset: true
+                shown: row.activeFocus && !row.editing
+            }
             MouseArea {
                 id: rowArea
                 anchors.fill: parent
