@@ -30,6 +30,8 @@ Rectangle {
         if (!editing)
             return
         editing = false
+        // The hidden field would keep the focus (and eat Escape).
+        delayInput.focus = false
         if (accept) {
             var ms = parseInt(delayInput.text, 10)
             delayEdited(isNaN(ms) ? 0 : Math.min(65535, ms))

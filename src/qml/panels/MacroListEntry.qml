@@ -27,6 +27,8 @@ Rectangle {
         if (!editing)
             return
         editing = false
+        // The hidden field would keep the focus (and eat Escape).
+        nameInput.focus = false
         editFinished()
     }
 
