@@ -424,6 +424,12 @@ DialogFrame {
                         if (done)
                             return
                         done = true
+                        // Ended by a key: the list takes the focus back from
+                        // the field, which hides and would keep it.
+                        if (activeFocus) {
+                            focus = false
+                            gunList.view.forceActiveFocus()
+                        }
                         if (accept)
                             gunControl.rename(index, text)
                         else

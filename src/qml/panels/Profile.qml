@@ -426,6 +426,12 @@ DialogFrame {
                         if (done)
                             return
                         done = true
+                        // Ended by a key: the list takes the focus back from
+                        // the field, which hides and would keep it.
+                        if (activeFocus) {
+                            focus = false
+                            rowList.view.forceActiveFocus()
+                        }
                         if (accept)
                             profile.rename(index, text)
                         else
