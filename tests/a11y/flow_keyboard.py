@@ -29,11 +29,12 @@ def dialog_of(node):
 class Keyboard(FlowCase):
 
     def focused(self, run):
-        """The control with the keyboard focus (the window's filler says
-        focused too)."""
+        """The control with the keyboard focus: the deepest focused node
+        (the window's filler and a list around its focused entry say
+        focused too; the tree is walked parents first)."""
         nodes = [n for n in run.all(None, None, showing=True)
                  if "focused" in run.states(n) and n.getRoleName() != "filler"]
-        return nodes[0] if len(nodes) == 1 else None
+        return nodes[-1] if nodes else None
 
     @staticmethod
     def ident(node):
@@ -64,10 +65,10 @@ class Keyboard(FlowCase):
 
     def open_with_enter(self, run, opener, dialog):
         """Enter on the focused opener: the dialog shows, the focus inside."""
-        node = self.press(run, "Return")
+        keys.press_keys(run, "Return")
         run.wait_showing("dialog", dialog)
         wait_until(lambda: dialog_of(self.focused(run)) == dialog, "the focus inside %r" % dialog)
-        return node
+        return None
 
     def stays_inside(self, run, dialog, presses):
         for key in ["Tab"] * presses + ["shift+Tab"] * presses:
@@ -95,8 +96,8 @@ class Keyboard(FlowCase):
         opener = self.ident(self.tab_to(run, "push button", "Macro Editor"))
         self.open_with_enter(run, opener, "Macro Editor")
         self.tab_to(run, "push button", "New")
-        self.press(run, "Return")
-        run.find("text", "Name", inside="Macro Editor")
+        keys.press_keys(run, "Return")
+        run.wait_state(run.find("text", "Name", inside="Macro Editor"), "focused")
         keys.press_keys(run, "ctrl+a")
         keys.type_text(run, "Keyed")
         keys.press_keys(run, "Return")
@@ -123,13 +124,13 @@ class Keyboard(FlowCase):
         opener = self.ident(self.tab_to(run, "push button", "Config"))
         self.open_with_enter(run, opener, "config")
         node = self.press(run, "Down")
-        self.assertEqual(node.name, "Shooter1")
+        self.assertEqual(node.name, "Shooter")
         self.press(run, "F2")
         keys.press_keys(run, "ctrl+a")
         keys.type_text(run, "Keyboard")
         keys.press_keys(run, "Return")
         wait_until(lambda: run.ini("setting/name.bin").get("profile/profileName", "").replace(" ", "")
-                   == "Standard0,Keyboard", "the new name stored")
+                   == "Standard0,Keyboard1", "the new name stored")
         self.escape_back_to(run, "config", opener)
 
         # System settings: the double-click slider moved with an arrow.
@@ -155,7 +156,7 @@ class Keyboard(FlowCase):
         keys.press_keys(run, "Escape")
         run.wait_hidden("dialog", re.compile(r"Key 3 : "))
         wait_until(lambda: self.ident(self.focused(run)) == opener, "the focus back on button 3")
-        self.assertEqual(run.find("push button", "Key 3").description, re.sub(r"^Key 3 : ", "", dialog))
+        self.assertEqual(run.find("push button", "Key 3", inside="Key Setting").description, re.sub(r"^Key 3 : ", "", dialog))
         self.assertEqual(run.profile(0).get("mouseKeyMatrix/2"), stored)
 
     def test_dpi_stage_by_arrows_saved_by_enter(self):
