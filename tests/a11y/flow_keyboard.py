@@ -2,7 +2,8 @@
 """The window driven with keys alone, no pointer: Tab reaches each dialog's
 opener, Enter opens the dialog with the focus inside it, Tab stays inside,
 one value is changed with keys and kept, Escape closes the dialog and the
-focus is back on its opener. A DPI stage moved with the arrows is sent and
+focus is back on its opener. Tab goes once round the main screen meeting each
+button once. A DPI stage moved with the arrows is sent and
 stored by Enter on Save."""
 
 import re
@@ -162,6 +163,17 @@ class Keyboard(FlowCase):
     def test_dpi_stage_by_arrows_saved_by_enter(self):
         run = self.connected("553")
         keys.focus_window(run)
+        # Once round the window: each button is one stop (the list's, not
+        # the mouse picture's as well).
+        first = self.ident(self.press(run, "Tab"))
+        stops = [first]
+        for _ in range(100):
+            here = self.ident(self.press(run, "Tab"))
+            if here == first:
+                break
+            stops.append(here)
+        buttons = [stop[1] for stop in stops if re.match(r"Key \d+$", stop[1])]
+        self.assertEqual(buttons, ["Key %d" % n for n in range(1, 9)])
         stage = self.tab_to(run, "slider", "Stage 2")
         before = run.value(stage)
         self.press(run, "Right")
