@@ -792,12 +792,17 @@ Item {
         sourceTitleLogo: mainIten.sourceTitleLogo
     }
 
+    // Behind an open dialog the window takes no key and no accessible
+    // press: Tab goes round the dialog alone.
+    readonly property bool behindDialog: mainMask.visible
+
     Column {
         id: panelleft
         x: 24
         y: 88
         spacing: 8
         visible: false
+        enabled: !mainIten.behindDialog
 
         Loader {
             id: keyMatrixPlace
@@ -888,6 +893,7 @@ Item {
         anchors.bottomMargin: 8
         spacing: 16
         visible: false
+        enabled: !mainIten.behindDialog
 
         FlatButton {
             id: configButton
@@ -924,6 +930,7 @@ Item {
         y: 56
         spacing: 8
         visible: false
+        enabled: !mainIten.behindDialog
 
         Loader {
             id: dpiSettingPlace
@@ -948,6 +955,7 @@ Item {
         x: 920
         y: 16
         visible: false
+        enabled: !mainIten.behindDialog
         sourceMinBtn: mainIten.sourceMinBtn
         sourceMinBtnH: mainIten.sourceMinBtnH
         sourceCloseBtn: mainIten.sourceCloseBtn
@@ -979,6 +987,7 @@ Item {
         objectName: "mousePlace"
         anchors.fill: parent
         visible: false
+        enabled: !mainIten.behindDialog
         source: "panels/Mouse.qml"
         onLoaded: mainIten.panelLoaded("mouse")
     }
@@ -1079,6 +1088,7 @@ Item {
         width: 427
         height: 102
         title: mainIten.mainLang[5]
+        initialFocus: factoryCancel
         sourceClose: mainIten.sourceCloseBtn
         sourceCloseH: mainIten.sourceCloseBtnH
         fontFamily: mainIten.uiFontFamily
@@ -1111,6 +1121,7 @@ Item {
             onClicked: mainIten.factoryReset()
         }
         FlatButton {
+            id: factoryCancel
             anchors.right: factoryOk.left
             anchors.rightMargin: 7
             anchors.bottom: factoryOk.bottom

@@ -86,9 +86,14 @@ class Profiles(FlowCase):
         wait_until(lambda: self.names(run) == "Standard0,profile_12,profile_23", "the middle row deleted")
         run.screenshot("profile-after-middle-delete")
 
-        # profile_1 is row 1 now but file 2.
+        # profile_1 is row 1 now but file 2. The title bar lies behind the
+        # dialog and takes no press until the dialog is closed.
+        run.press("push button", "Close", inside=DIALOG)
+        run.wait_hidden("dialog", DIALOG)
         run.press(self.title_entry(run, "profile_1"))
         wait_until(lambda: run.ini("setting/apConfig.bin").get("mouse/profileNo") == "2", "switched to file 2")
+        run.wait_idle()
+        self.open_dialog(run)
         self.assertEqual(run.selected_child(run.find("combo box", "Profile")), "profile_1")
         self.assertIn("selected", run.states(run.find("list item", "profile_1", inside=DIALOG)))
         # The row in use (row 1) cannot go; the row after it (row 2, file 3)

@@ -372,6 +372,20 @@ Item {
             compare(macroEditorMain.macroNames, ["Ho", "Run"])
         }
 
+        // New by keys: the offered name is open for typing, Enter keeps the
+        // typed one, the list has the focus again and Escape closes the editor.
+        function test_newNamedByKeys() {
+            tree.named(macroEditorMain, Accessible.Button, "New").Accessible.pressAction()
+            settle()
+            keySequence("ctrl+a")
+            keyClick("K")
+            keyClick(Qt.Key_Return)
+            compare(macroEditorMain.macroNames, ["Jump", "Run", "K"])
+            compare(macroEditorMain.Window.activeFocusItem, tree.named(macroEditorMain, Accessible.List, "Macro list"))
+            keyClick(Qt.Key_Escape)
+            verify(!macroEditorMain.visible)
+        }
+
         function test_renameRefusals_data() {
             return [
                 { tag: "another macro's name", name: "Run" },

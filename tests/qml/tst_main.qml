@@ -568,7 +568,8 @@ Item {
             compare(ui_View.callsOf("keyAssigment.init"), [[]])
         }
 
-        // The editor box opens its dialogs centred behind the mask; a press on
+        // The editor box opens its dialogs centred behind the mask; what lies
+        // behind takes no press (no second dialog over the first); a press on
         // the mask lets each open dialog close its lists.
         function test_dialogsAndTheMask() {
             install(["macroEditor", "gunControl", "profile", "systemSetting", "lightControl"])
@@ -579,13 +580,20 @@ Item {
             var gun = main.gunControlMain
             verify(gun.visible && mask.visible)
             compare([gun.x, gun.y], [412, 270])
-            button("Macro Editor").Accessible.pressAction()
-            verify(main.macroEditorMain.visible)
+            for (var behind of ["Macro Editor", "Reset", "Config", "System setting", "Help"]) {
+                button(behind).Accessible.pressAction()
+                verify(!button(behind).enabled, behind)
+            }
+            verify(!main.macroEditorMain.visible && !main.profileMain.visible)
+            verify(!tree.named(main, Accessible.Dialog, "Reset").visible)
+            verify(!tree.named(main, Accessible.PopupMenu, "Help").visible)
 
             mousePress(mask, 5, 600)
             mouseRelease(mask, 5, 600)
-            compare(namesAfter(0), ["macroEditor.macroEditorFocus", "gunControl.gunControlFocus",
-                                    "lightControl.lightControlFocus"])
+            compare(namesAfter(0), ["gunControl.gunControlFocus", "lightControl.lightControlFocus"])
+            gun.visible = false
+            mask.visible = false
+            verify(button("Macro Editor").enabled)
 
             main.isGun = false
             compare(tree.named(main, Accessible.Pane, "Editor").height, 76)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // A picture button: hover (H), pressed (P) and selected (S) pictures replace
 // the normal one where the owner gives them. Pictures say nothing to a screen
@@ -47,12 +48,7 @@ Item {
               : button.source
         Accessible.ignored: true
     }
-    Rectangle {
-        anchors.fill: parent
-        color: "transparent"
-        border.color: "#cf3e00"
-        visible: button.activeFocus
-    }
+    FocusRing {}
     MouseArea {
         id: area
         anchors.fill: parent

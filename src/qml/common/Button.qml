@@ -32,12 +32,7 @@ Item {
         opacity: area.containsMouse ? 1 : 0.1
     }
     // Keyboard focus is outlined; the fill keeps meaning "under the mouse".
-    Rectangle {
-        anchors.fill: parent
-        color: "transparent"
-        border.color: "#d1d1d1"
-        visible: button.activeFocus
-    }
+    FocusRing {}
     Text {
         id: label
         anchors.centerIn: parent

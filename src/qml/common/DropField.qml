@@ -8,7 +8,7 @@ Rectangle {
 
     property string text: ""
     property bool isOpen: false
-    property bool highlighted: false           // outlined in the hover colour (owner has focus)
+    property bool highlighted: false           // the owner has the keyboard focus: ringed
     property url sourceDropBtn                 // chevron while closed
     property url sourceDropBtnU                // chevron while open
     property color fillColor: "#1a1a1a"
@@ -22,7 +22,7 @@ Rectangle {
 
     color: fillColor
     border.width: 1
-    border.color: area.containsMouse || highlighted || isOpen ? hoverColor : borderColor
+    border.color: area.containsMouse || isOpen ? hoverColor : borderColor
 
     Text {
         anchors.left: parent.left
@@ -46,6 +46,9 @@ Rectangle {
         height: 16
         source: field.isOpen && field.sourceDropBtnU != "" ? field.sourceDropBtnU : field.sourceDropBtn
         Accessible.ignored: true
+    }
+    FocusRing {
+        shown: field.highlighted
     }
     MouseArea {
         id: area

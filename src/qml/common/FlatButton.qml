@@ -26,8 +26,6 @@ Rectangle {
     width: 64
     height: 24
     color: !enabled ? "#3c3c3c" : pressed ? Qt.darker(hoverColor, 1.5) : hovered ? hoverColor : fillColor
-    border.width: activeFocus ? 1 : 0
-    border.color: "#d1d1d1"
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
@@ -49,6 +47,7 @@ Rectangle {
         font.pixelSize: button.fontSize
         Accessible.ignored: true
     }
+    FocusRing {}
     MouseArea {
         id: area
         anchors.fill: parent

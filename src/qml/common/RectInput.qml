@@ -54,6 +54,9 @@ Rectangle {
     border.width: 1
     border.color: input.activeFocus ? focusColor : borderColor
 
+    FocusRing {
+        shown: input.activeFocus
+    }
     // The padding around the text takes clicks too.
     MouseArea {
         anchors.fill: parent

@@ -65,6 +65,13 @@ Item {
         }
     }
 
+    // The list has the focus and no entry is current: the list is ringed.
+    FocusRing {
+        anchors.fill: view
+        inset: true
+        shown: view.activeFocus && view.currentIndex < 0
+    }
+
     Item {
         id: bar
         anchors.right: parent.right

@@ -64,7 +64,7 @@ Item {
             visible: picture.status !== Image.Ready
             radius: box.exclusive ? 8 : 2
             color: "transparent"
-            border.color: area.containsMouse || box.activeFocus ? box.markColor : "#969696"
+            border.color: area.containsMouse ? box.markColor : "#969696"
             Rectangle {
                 anchors.fill: parent
                 anchors.margins: 4
@@ -73,13 +73,9 @@ Item {
                 visible: box.isSelect
             }
         }
-        Rectangle {
-            anchors.fill: parent
-            anchors.margins: -2
-            visible: box.activeFocus && picture.status === Image.Ready
-            radius: box.exclusive ? 10 : 3
-            color: "transparent"
-            border.color: box.markColor
+        FocusRing {
+            shown: box.activeFocus
+            radius: box.exclusive ? 8 : 2
         }
     }
     Text {

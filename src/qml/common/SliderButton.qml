@@ -177,13 +177,9 @@ Item {
             border.color: slider.passedColor
             border.width: 2
         }
-        Rectangle {
-            anchors.fill: parent
-            anchors.margins: -2
-            visible: slider.activeFocus
+        FocusRing {
+            shown: slider.activeFocus
             radius: width / 2
-            color: "transparent"
-            border.color: slider.passedColor
         }
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // A section of the assignment dialog in its left column: orange while its
 // section is shown.
@@ -44,11 +45,8 @@ Rectangle {
         font.pixelSize: tab.fontSize
         Accessible.ignored: true
     }
-    Rectangle {
-        anchors.fill: parent
-        color: "transparent"
-        border.color: "#d1d1d1"
-        visible: tab.activeFocus
+    FocusRing {
+        inset: true
     }
     MouseArea {
         id: area

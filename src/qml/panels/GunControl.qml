@@ -281,6 +281,7 @@ DialogFrame {
     width: 640
     height: 440
     title: lang[0]
+    initialFocus: gunList.view
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     textColor: mainIten.fontColor
@@ -334,6 +335,10 @@ DialogFrame {
                 event.accepted = true
             }
 
+            FocusRing {
+                inset: true
+                shown: row.activeFocus && !row.editing
+            }
             MouseArea {
                 id: rowArea
                 anchors.fill: parent
@@ -419,6 +424,12 @@ DialogFrame {
                         if (done)
                             return
                         done = true
+                        // Ended by a key: the list takes the focus back from
+                        // the field, which hides and would keep it.
+                        if (activeFocus) {
+                            focus = false
+                            gunList.view.forceActiveFocus()
+                        }
                         if (accept)
                             gunControl.rename(index, text)
                         else

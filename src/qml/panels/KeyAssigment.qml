@@ -311,6 +311,7 @@ DialogFrame {
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     escapeCancels: true
+    initialFocus: tabRepeater.itemAt(currentSection)
     onCloseClicked: keyAssigment.closeDialog()
     onCancelClicked: keyAssigment.cancelDialog()
     onBackClicked: keyAssigment.back()
@@ -330,6 +331,7 @@ DialogFrame {
         y: 12
         spacing: 2
         Repeater {
+            id: tabRepeater
             model: keyAssigment.sectionLabels
             AssignSectionTab {
                 visible: index !== keyAssigment.gunSection || keyAssigment.hasGun()

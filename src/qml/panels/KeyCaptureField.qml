@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // A field that takes keys instead of text: a click starts waiting (orange
 // border, the waiting text), the owner fills in what was pressed.
@@ -25,7 +26,7 @@ Rectangle {
     height: 32
     color: "#000000"
     border.width: 1
-    border.color: waiting || activeFocus ? focusColor : borderColor
+    border.color: waiting ? focusColor : borderColor
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
@@ -55,6 +56,7 @@ Rectangle {
         font.pixelSize: field.fontSize
         Accessible.ignored: true
     }
+    FocusRing {}
     MouseArea {
         anchors.fill: parent
         onClicked: field.activated()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // One row of the button list: the button's label at the left and what it
 // does at the right. Hovering selects it, a click asks for its dialog.
@@ -78,11 +79,9 @@ Rectangle {
         color: row.lineColor
         visible: !row.selected
     }
-    Rectangle {
-        anchors.fill: parent
-        color: "transparent"
-        border.color: "#d1d1d1"
-        visible: row.activeFocus
+    // Inside the row: the rows touch each other.
+    FocusRing {
+        inset: true
     }
     MouseArea {
         anchors.fill: parent

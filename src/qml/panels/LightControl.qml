@@ -577,10 +577,11 @@ Item {
                             height: 16
                             visible: lightControlMain.blockShown(index)
                             color: lightControlMain.colorText(rgb)
-                            border.width: isSelected || activeFocus ? 2 : 1
-                            border.color: isSelected ? mainIten.colorOrange
-                                        : activeFocus ? mainIten.colorGray3 : mainIten.colorGray1
+                            border.width: isSelected ? 2 : 1
+                            border.color: isSelected ? mainIten.colorOrange : mainIten.colorGray1
                             activeFocusOnTab: visible
+                            // Over the neighbours, which the ring reaches.
+                            z: activeFocus ? 1 : 0
 
                             Accessible.role: Accessible.Button
                             Accessible.name: lightControlMain.colorText(rgb)
@@ -592,6 +593,7 @@ Item {
                             Keys.onSpacePressed: lightControlMain.selectBlock(index)
                             Keys.onReturnPressed: lightControlMain.selectBlock(index)
 
+                            FocusRing {}
                             MouseArea {
                                 anchors.fill: parent
                                 onClicked: lightControlMain.selectBlock(index)

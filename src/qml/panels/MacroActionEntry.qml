@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // An action of the macro: its icon and text. A delay's milliseconds are
 // edited in place (double-click, or F2).
@@ -29,6 +30,8 @@ Rectangle {
         if (!editing)
             return
         editing = false
+        // The hidden field would keep the focus (and eat Escape).
+        delayInput.focus = false
         if (accept) {
             var ms = parseInt(delayInput.text, 10)
             delayEdited(isNaN(ms) ? 0 : Math.min(65535, ms))
@@ -64,6 +67,10 @@ Rectangle {
         font.family: mainIten.uiFontFamily
         font.pixelSize: mainIten.fontNormalSize
         Accessible.ignored: true
+    }
+    FocusRing {
+        inset: true
+        shown: entry.ListView.isCurrentItem && entry.ListView.view.activeFocus && !entry.editing
     }
     MouseArea {
         id: area

@@ -190,6 +190,17 @@ DialogFrame {
         loadActions()
         return true
     }
+    // New from the button: the offered name is open for typing at once
+    // (Enter keeps what was typed, Escape the offered name).
+    function newMacroNamed() {
+        if (!newMacro())
+            return false
+        macroList.view.forceLayout()
+        var entry = macroList.view.itemAtIndex(currentSelect)
+        if (entry)
+            entry.startEditing()
+        return true
+    }
     function removeMacro(index) {
         if (index < 0 || index >= macroModel.count)
             return
@@ -555,6 +566,8 @@ DialogFrame {
     width: 720
     height: 480
     title: macroEditor.tr(0)
+    initialFocus: macroList.view
+    covered: insertDialog.visible
     sourceClose: mainIten.sourceCloseBtn
     sourceCloseH: mainIten.sourceCloseBtnH
     color: mainIten.colorGray0
@@ -647,7 +660,7 @@ DialogFrame {
             pictureHover: mainIten.sourcemacroNewBtnH
             picturePressed: mainIten.sourcemacroNewBtnP
             enabled: macroModel.count < macroEditor.maxMacros
-            onClicked: macroEditor.newMacro()
+            onClicked: macroEditor.newMacroNamed()
         }
     }
 
@@ -828,6 +841,7 @@ DialogFrame {
     // "Insert Key": takes the next key press.
     DialogFrame {
         id: insertDialog
+        parent: macroEditor.cover
         width: 280
         height: 168
         title: macroEditor.tr(10)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
+import "../common"
 
 // A macro of the editor's list. A double-click (or F2) edits its name in
 // place; Enter asks the owner to rename, Escape gives up.
@@ -26,6 +27,8 @@ Rectangle {
         if (!editing)
             return
         editing = false
+        // The hidden field would keep the focus (and eat Escape).
+        nameInput.focus = false
         editFinished()
     }
 
@@ -51,6 +54,10 @@ Rectangle {
         font.family: mainIten.uiFontFamily
         font.pixelSize: mainIten.fontNormalSize
         Accessible.ignored: true
+    }
+    FocusRing {
+        inset: true
+        shown: entry.ListView.isCurrentItem && entry.ListView.view.activeFocus && !entry.editing
     }
     MouseArea {
         id: area

@@ -42,7 +42,8 @@ Item {
         y: hotspot.rect.y - hotspot.slack
         width: hotspot.rect.w + 2 * hotspot.slack
         height: hotspot.rect.h + 2 * hotspot.slack
-        activeFocusOnTab: true
+        // The button list already is the Tab stop of each button.
+        activeFocusOnTab: false
 
         Accessible.role: Accessible.Button
         Accessible.name: "Key " + (hotspot.keyIndex + 1)

@@ -277,6 +277,7 @@ DialogFrame {
     width: 480
     height: 360
     title: lang[0]
+    initialFocus: rowList.view
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     textColor: mainIten.fontColor
@@ -352,6 +353,10 @@ DialogFrame {
                 event.accepted = true
             }
 
+            FocusRing {
+                inset: true
+                shown: row.activeFocus && !row.editing
+            }
             MouseArea {
                 id: rowArea
                 anchors.fill: parent
@@ -421,6 +426,12 @@ DialogFrame {
                         if (done)
                             return
                         done = true
+                        // Ended by a key: the list takes the focus back from
+                        // the field, which hides and would keep it.
+                        if (activeFocus) {
+                            focus = false
+                            rowList.view.forceActiveFocus()
+                        }
                         if (accept)
                             profile.rename(index, text)
                         else
