@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ShellTexts.h"
 #include "device/DeviceEvents.h"
 #include "device/Hid_Thread.h"
 
@@ -40,6 +41,7 @@ public:
     QSystemTrayIcon *tray() const { return trayIcon; }
     QTimer &pollTimer() { return timer; }
     AppFollow *appFollow() const { return follow; }
+    const ShellTexts &texts() const { return shellTexts; }
 
     // Runs QML initUI, then (from a posted event) QML run.
     void postStartUI();
@@ -93,6 +95,7 @@ private:
     QAction *quitAction = nullptr;
     QList<QAction *> profileActions;
     DeviceChangeMonitor *monitor = nullptr;
+    ShellTexts shellTexts;
     Problem problem = Problem::None;
     bool noMouseNoticeShown = false;
     NoticeObserver noticeObserver;

@@ -416,12 +416,14 @@ void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
         o.language.isEmpty()
             ? c.config().getGlobalData(QStringLiteral("common/language")).toString()
             : o.language;
-    QStringList names =
-        LanguageStore(c.modulesRoot()).getLangStrings(QStringLiteral("keyCode"), language);
+    const LanguageStore languages(c.modulesRoot());
+    QStringList names = languages.getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
+    keyNames::Lookup lookup(names,
+                            [&languages, language] { return languages.otherKeyNames(language); });
     const QByteArray block = macroEncoder::encode(
-        macroEncoder::parse(entries.mid(0, entries.size() - 1), names), entries.last().toInt());
+        macroEncoder::parse(entries.mid(0, entries.size() - 1), lookup), entries.last().toInt());
     QVariantList data;
     for (char b : block)
         data << int(static_cast<unsigned char>(b));

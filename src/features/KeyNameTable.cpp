@@ -2,6 +2,7 @@
 #include "KeyNameTable.h"
 
 #include <array>
+#include <utility>
 
 namespace keyNames {
 
@@ -87,6 +88,23 @@ QString nameForCode(const QStringList &names, unsigned char code)
         if (codeAt(i) == code)
             return i < names.size() ? names[i] : QString();
     return {};
+}
+
+Lookup::Lookup(QStringList names, Others others)
+    : current(std::move(names)), fetchOthers(std::move(others))
+{
+}
+
+unsigned char Lookup::code(const QString &name)
+{
+    if (const unsigned char c = codeForName(current, name))
+        return c;
+    if (!others)
+        others = fetchOthers ? fetchOthers() : QList<QStringList>();
+    for (const QStringList &names : *others)
+        if (const unsigned char c = codeForName(names, name))
+            return c;
+    return 0;
 }
 
 } // namespace keyNames
