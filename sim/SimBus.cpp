@@ -236,6 +236,13 @@ void Bus::clearRecords()
     log.clear();
 }
 
+void Bus::forgetRecords(std::size_t keep)
+{
+    std::lock_guard<std::mutex> g(lock);
+    if (log.size() > 2 * keep)
+        log.erase(log.begin(), log.end() - std::ptrdiff_t(keep));
+}
+
 std::string Bus::hex(const std::uint8_t *b, std::size_t n)
 {
     std::string s;

@@ -113,6 +113,8 @@ public:
     // on this thread carry `process`.
     static void setCaller(int process);
     void clearRecords();
+    // Only the last `keep` records stay (a long run that nobody traces).
+    void forgetRecords(std::size_t keep);
     // Compact text of the traffic: "frame 01 01 00 00 00 00 00 fd", "reply ...",
     // "out <length>", "in <length>", "pause <ms>", "timeout"; opens and closes only
     // when asked for.

@@ -157,6 +157,14 @@ void pollSignals()
             remote::togglePlug();
         return;
     }
+    // TALON_SIM_RECORDS=N: a long run (a memory soak) that neither traces
+    // nor journals keeps the last N records only.
+    static const long keep =
+        std::getenv("TALON_SIM_TRACE") || std::getenv("TALON_SIM_JOURNAL")
+            ? 0
+            : std::atol(std::getenv("TALON_SIM_RECORDS") ? std::getenv("TALON_SIM_RECORDS") : "0");
+    if (keep > 0)
+        Bus::instance().forgetRecords(std::size_t(keep));
     if (Bus::instance().deviceCount() == 0)
         return;
     std::lock_guard<std::mutex> g(signalLock);

@@ -13,6 +13,8 @@
 // TALON_SIM_TRACE=FILE writes the traffic the mouse saw to FILE at exit.
 // TALON_SIM_JOURNAL=FILE appends the same lines to FILE while the program
 // runs, each "out" line followed by its report's "data" line.
+// TALON_SIM_RECORDS=N (without either): only the last N records are kept, so
+// that a long run measures the program's memory, not the mouse's record.
 // SIGUSR1 presses the DPI button of the first mouse (stages 1 to 5 in turn);
 // SIGUSR2 unplugs it, or plugs it back in; each unplug and plug is announced
 // to the program's device-change monitor (see UdevShim.cpp) as the system

@@ -65,6 +65,10 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     connect(&timer, &QTimer::timeout, this, &Widget::checkDevice);
 
     setUpTrayIcon();
+    // A change the stores could not write: the scene says so too.
+    connect(view(), &myQQuickView::storeWriteFailed, this, [this](const QString &message) {
+        showNotice(tr("Not saved"), message, QSystemTrayIcon::Warning);
+    });
 
     monitor = new DeviceChangeMonitor(this);
     connect(monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);

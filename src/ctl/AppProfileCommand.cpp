@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "AppProfileCommand.h"
 
+#include "Cli.h"
 #include "Connection.h"
 #include "store/AppProfileStore.h"
 
@@ -38,6 +39,10 @@ void appProfile(Connection &c, const QStringList &args, const Options &, Plan &p
     const QString action = args[0];
     if (action == QLatin1String("list")) {
         const AppProfileStore::Rules rules = store.rules();
+        if (!store.readError().isEmpty()) {
+            plan.error = store.readError();
+            return;
+        }
         plan.report = [rules](QTextStream &out, bool) {
             for (auto it = rules.cbegin(); it != rules.cend(); ++it)
                 out << it.key() << ' ' << it.value() + 1 << '\n';
@@ -61,8 +66,15 @@ void appProfile(Connection &c, const QStringList &args, const Options &, Plan &p
     case AppProfileStore::Result::NotFound:
         plan.error = QStringLiteral("no rule for %1").arg(windowClass);
         return;
+    case AppProfileStore::Result::TooLarge:
+        plan.error = writer.error() + QStringLiteral("; remove a rule first");
+        return;
+    case AppProfileStore::Result::Unreadable:
+        plan.error = writer.error();
+        return;
     default:
-        plan.error = QStringLiteral("cannot write %1").arg(writer.filePath());
+        plan.error = QStringLiteral("not stored: ") + writer.error();
+        plan.errorStatus = kNotStored;
         return;
     }
     const int profile = action == QLatin1String("add") ? args[2].toInt() : 0;

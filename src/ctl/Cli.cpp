@@ -7,44 +7,110 @@
 #include "ProbeCommand.h"
 #include "device/DeviceTable.h"
 #include "store/ProfileStore.h"
+#include "store/StoreFile.h"
 #include "store/UserData.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ctl {
 
 namespace {
 
-const char kOptions[] =
-    "Options:\n"
-    "  --config FILE   Application configuration: device table, model flags,\n"
-    "                  sensor (default: modules/setting/apConfig.bin beside the\n"
-    "                  executable). Profiles, macros and gun entries are read\n"
-    "                  from the data tree around it.\n"
-    "  --device N      Use row N of the device table (as probe numbers them)\n"
-    "                  instead of the first row that answers.\n"
-    "  --profile P     Profile 1 to 10 of the data tree, or a profile file\n"
-    "                  (.pf); default: the configuration's current profile.\n"
-    "  --sensor S      Sensor model for dpi (default: mouse/sensorType).\n"
-    "  --stages N      Enabled DPI stages (default: the profile's).\n"
-    "  --type T        Colour type for colors (default: 0 on multi-colour mice,\n"
-    "                  1 otherwise).\n"
-    "  --slot N        Macro slot for macro, 0 to 11.\n"
-    "  --language L    Key names of language L for macro (default: common/language).\n"
-    "  --json          Machine-readable output (probe, status, current-dpi,\n"
-    "                  read-profile).\n"
-    "  --help          This text; after a command, that command's help.\n"
-    "  --version       Print the version.\n";
+// Which options a command's help shows: those it takes, and --config,
+// --device (commands that talk to the mouse) and --help.
+enum HelpBit : unsigned { kAlways = 0, kDevice = 1u << 16, kTopLevel = 1u << 17 };
 
-const char kExitStatus[] = "Exit status:\n"
-                           "  0  success: every command reached the mouse and was taken\n"
-                           "  1  no configured device answered\n"
-                           "  2  bad arguments, or a file or stored value that cannot be used\n"
-                           "     (nothing was sent)\n"
-                           "  3  the mouse did not take a command (unplugged, no answer, a failed\n"
-                           "     or short report); standard error names the command\n";
+struct OptionHelp
+{
+    unsigned bit;
+    const char *name;
+    const char *text;
+};
+
+const OptionHelp kOptionHelp[] = {
+    {kAlways, "--config FILE",
+     "Application configuration: device table, model flags, sensor (default: "
+     "modules/setting/apConfig.bin of the data tree in use). Profiles, macros and gun entries "
+     "are read from the data tree around it."},
+    {kDevice, "--device N",
+     "Use row N of the device table (as probe numbers them) instead of the first row that "
+     "answers."},
+    {kProfile, "--profile P",
+     "Profile 1 to 10 of the data tree, or a profile file (.pf); default: the configuration's "
+     "current profile."},
+    {kSensor, "--sensor S", "Sensor model for dpi (default: mouse/sensorType)."},
+    {kStages, "--stages N", "Enabled DPI stages, 1 to 8 (default: the profile's)."},
+    {kType, "--type T", "Colour type for colors (default: 0 on multi-colour mice, 1 otherwise)."},
+    {kSlot, "--slot N", "Macro slot for macro, 0 to 11."},
+    {kLanguage, "--language L", "Key names of language L for macro (default: common/language)."},
+    {kJson, "--json",
+     "Machine-readable output: one JSON object on standard output, also when the command "
+     "fails."},
+    {kAlways, "--help", "This text; after a command, that command's help."},
+    {kTopLevel, "--version", "Print the version."},
+};
+
+constexpr int kWidth = 80;
+
+// The words of `text` in lines of at most kWidth columns: the first line
+// starts with `lead`, the others with `indent` spaces.
+QString wrapped(const QString &text, int indent, const QString &lead = QString())
+{
+    QString out;
+    QString line = lead.isEmpty() ? QString(indent, QLatin1Char(' ')) : lead;
+    bool atStart = true;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!atStart && line.size() + 1 + word.size() > kWidth) {
+            out += line + QLatin1Char('\n');
+            line = QString(indent, QLatin1Char(' '));
+            atStart = true;
+        }
+        if (!atStart)
+            line += QLatin1Char(' ');
+        line += word;
+        atStart = false;
+    }
+    return out + line + QLatin1Char('\n');
+}
+
+bool usesMouse(const CommandInfo &c)
+{
+    return QLatin1String(c.name) != QLatin1String("app-profile");
+}
+
+QString optionsText(const CommandInfo *c)
+{
+    QString text = QStringLiteral("Options:\n");
+    for (const OptionHelp &o : kOptionHelp) {
+        const bool shown = c ? (o.bit == kAlways || (o.bit == kDevice && usesMouse(*c)) ||
+                                (o.bit < kDevice && (c->options & o.bit)))
+                             : true;
+        if (shown)
+            text += wrapped(QString::fromLatin1(o.text), 18,
+                            (QStringLiteral("  ") + QLatin1String(o.name)).leftJustified(17) +
+                                QLatin1Char(' '));
+    }
+    return text;
+}
+
+const char kExitStatus[] =
+    "Exit status:\n"
+    "  0  success: every command reached the mouse and was taken\n"
+    "  1  no configured device answered\n"
+    "  2  bad arguments, or a file or stored value that cannot be used\n"
+    "     (nothing was sent)\n"
+    "  3  the mouse did not take a command (unplugged, no answer, a failed\n"
+    "     or short report); standard error names the command\n"
+    "  4  a change could not be stored (a full disk, a folder that cannot be\n"
+    "     written); the files are as they were\n";
 
 QString usage()
 {
@@ -59,21 +125,22 @@ QString usage()
                        "\n"
                        "Commands:\n");
     for (const CommandInfo &c : deviceCommands()) {
-        text += QStringLiteral("  %1\n      %2\n      Example: %3\n")
-                    .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.help),
-                         QString::fromLatin1(c.example));
+        text += wrapped(QString::fromLatin1(c.usage), 6, QStringLiteral("  "));
+        text += wrapped(QString::fromLatin1(c.help), 6);
+        text += wrapped(QStringLiteral("Example: ") + QLatin1String(c.example), 6);
     }
     text += QStringLiteral("  help [COMMAND]\n      Print this text, or a command's help.\n\n");
-    text += QLatin1String(kOptions) + QLatin1Char('\n') + QLatin1String(kExitStatus) +
+    text += optionsText(nullptr) + QLatin1Char('\n') + QLatin1String(kExitStatus) +
             QStringLiteral("\nValues: numbers separated by commas or spaces.\n");
     return text;
 }
 
 QString commandHelp(const CommandInfo &c)
 {
-    return QStringLiteral("Usage: talonctl %1\n\n%2\n\nExample: %3\n\n%4\n%5")
-        .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.help),
-             QString::fromLatin1(c.example), QLatin1String(kOptions), QLatin1String(kExitStatus));
+    return wrapped(QString::fromLatin1(c.usage), 6, QStringLiteral("Usage: talonctl ")) +
+           QLatin1Char('\n') + wrapped(QString::fromLatin1(c.help), 0) + QLatin1Char('\n') +
+           wrapped(QStringLiteral("Example: ") + QLatin1String(c.example), 0) + QLatin1Char('\n') +
+           optionsText(&c) + QLatin1Char('\n') + QLatin1String(kExitStatus);
 }
 
 bool takeInt(const QString &text, int &out)
@@ -114,8 +181,55 @@ QString defaultConfigPath()
     return shipped + config;
 }
 
+int sweepStaleScratch(const QString &tempDir)
+{
+    static const QRegularExpression name(QStringLiteral("^talonctl-[A-Za-z0-9]{6}$"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-10 * 60);
+    int removed = 0;
+    for (const QFileInfo &f : QDir(tempDir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot |
+                                                          QDir::Hidden | QDir::NoSymLinks)) {
+        if (!name.match(f.fileName()).hasMatch() || f.ownerId() != geteuid() ||
+            f.lastModified() > before)
+            continue;
+        if (QDir(f.filePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
+namespace {
+int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
+               const std::function<void(const Hid_Thread &)> &atEnd);
+} // namespace
+
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
         const std::function<void(const Hid_Thread &)> &atEnd)
+{
+    if (!arguments.contains(QLatin1String("--json")))
+        return runCommand(arguments, out, err, atEnd);
+    // A failure is a JSON object too, so that a script reads one thing.
+    QString printed, errors;
+    int status = kOk;
+    {
+        QTextStream o(&printed), e(&errors);
+        status = runCommand(arguments, o, e, atEnd);
+    }
+    out << printed;
+    err << errors;
+    if (status != kOk && printed.trimmed().isEmpty()) {
+        QStringList lines;
+        for (const QString &line : errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            lines << (line.startsWith(QLatin1String("talonctl: ")) ? line.mid(10) : line);
+        out << QJsonDocument(QJsonObject{{QStringLiteral("error"), lines.join(QLatin1Char('\n'))},
+                                         {QStringLiteral("status"), status}})
+                   .toJson(QJsonDocument::Indented);
+    }
+    return status;
+}
+
+namespace {
+int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
+               const std::function<void(const Hid_Thread &)> &atEnd)
 {
     const Parsed parsed = parseCommandLine(arguments);
     const Invocation &inv = parsed.invocation;
@@ -158,15 +272,25 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
             if (profileNumber < 1 || profileNumber > ProfileStore::kProfileCount)
                 return usageError(err, inv.command,
                                   QStringLiteral("--profile takes 1 to 10 or a file"));
-        } else if (QFileInfo(options.profile).isFile()) {
-            profileFile = options.profile;
         } else {
-            err << "talonctl: profile file not found: " << options.profile << "\n";
-            return kBadInput;
+            // Read once here, so that a folder, a device or a FIFO is named
+            // for what it is (and never read).
+            const storeFile::Read r = storeFile::readChosen(options.profile);
+            if (r.result == storeFile::ReadResult::Missing) {
+                err << "talonctl: profile file not found: " << options.profile << "\n";
+                return kBadInput;
+            }
+            if (!r.ok()) {
+                err << "talonctl: --profile " << r.message << "\n";
+                return kBadInput;
+            }
+            profileFile = options.profile;
         }
     }
 
     Connection connection(config, profileFile);
+    // What a write killed half-way left in the data tree.
+    storeFile::sweepTemporaries(connection.modulesRoot());
     struct AtEnd
     {
         const std::function<void(const Hid_Thread &)> &call;
@@ -183,7 +307,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
     info->prepare(connection, inv.arguments, options, plan);
     if (!plan.error.isEmpty()) {
         err << "talonctl: " << inv.command << ": " << plan.error << "\n";
-        return kBadInput;
+        return plan.errorStatus;
     }
 
     if (plan.access != Access::None) {
@@ -206,5 +330,6 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
         plan.report(out, options.json);
     return kOk;
 }
+} // namespace
 
 } // namespace ctl

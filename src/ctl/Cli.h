@@ -13,9 +13,10 @@ namespace ctl {
 
 enum ExitCode {
     kOk = 0,
-    kNoDevice = 1, // no configured device answered
-    kBadInput = 2, // bad arguments, or a file or value that cannot be used
-    kRefused = 3,  // the mouse did not take a command
+    kNoDevice = 1,  // no configured device answered
+    kBadInput = 2,  // bad arguments, or a file or value that cannot be used
+    kRefused = 3,   // the mouse did not take a command
+    kNotStored = 4, // a change could not be written; the files are as they were
 };
 
 // arguments without the program name. atEnd, when given, sees the device
@@ -27,5 +28,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err,
 // The configuration used when --config is not given: the shipped one beside
 // the executable.
 QString defaultConfigPath();
+
+// Scratch folders that earlier versions left in `tempDir` when killed
+// ("talonctl-XXXXXX", ours, untouched for a while) are removed.
+int sweepStaleScratch(const QString &tempDir);
 
 } // namespace ctl

@@ -22,33 +22,24 @@ QString modulesRootOf(const QString &configPath)
 
 Connection::Connection(const QString &configPath, const QString &profileFile)
     : root(modulesRootOf(configPath)), configFile(configPath), ownProfile(profileFile),
-      appConfig(root, configPath), profileStore(profileRoot(profileFile)),
-      gunStore(profileStore, root), boardProfiles(hid)
+      appConfig(root, configPath),
+      profileStore(profileFile.isEmpty() ? std::make_unique<ProfileStore>(root)
+                                         : ProfileStore::withChosenProfile(root, profileFile)),
+      gunStore(*profileStore, root), boardProfiles(hid)
 {
     const ModelFlags model = readModelFlags(appConfig);
     hid.setModel(model.icType, model.isGun);
     deviceFamily = DeviceFamily::create(hid, boardProfiles, model);
-    buttonAssignment = std::make_unique<ButtonAssignment>(*deviceFamily, profileStore);
+    buttonAssignment = std::make_unique<ButtonAssignment>(*deviceFamily, *profileStore);
     deviceSettings = std::make_unique<DeviceSettings>(*deviceFamily);
-    profileStore.currentProfile =
+    profileStore->currentProfile =
         profileFile.isEmpty() ? appConfig.getGlobalData(QStringLiteral("mouse/profileNo")).toInt()
                               : 0;
 }
 
-QString Connection::profileRoot(const QString &profileFile)
-{
-    if (profileFile.isEmpty())
-        return root;
-    const QString setting = scratch.path() + QStringLiteral("/setting");
-    QDir().mkpath(setting);
-    QFile::copy(profileFile, setting + QStringLiteral("/p1.bin"));
-    QFile::copy(root + QStringLiteral("/setting/pD.bin"), setting + QStringLiteral("/pD.bin"));
-    return scratch.path();
-}
-
 QString Connection::profileFileName() const
 {
-    return ownProfile.isEmpty() ? profileStore.profilePath(profileStore.currentProfile)
+    return ownProfile.isEmpty() ? profileStore->profilePath(profileStore->currentProfile)
                                 : ownProfile;
 }
 
@@ -60,7 +51,7 @@ QString Connection::profileError() const
     bool ok = !number.isValid();
     if (number.isValid()) {
         const int n = number.toString().trimmed().toInt(&ok);
-        ok = ok && profileStore.isValidProfile(n);
+        ok = ok && profileStore->isValidProfile(n);
     }
     if (ok)
         return QString();

@@ -10,7 +10,6 @@
 #include "store/GunDataStore.h"
 #include "store/ProfileStore.h"
 
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
 
@@ -24,13 +23,13 @@ class Connection
 {
 public:
     // profileFile: a profile of its own instead of the data tree's profiles;
-    // it is read from a private copy, never written.
+    // it is only read.
     explicit Connection(const QString &configPath, const QString &profileFile = QString());
 
     // Profile 0 .. 9 of the data tree instead of the configuration's.
     void useProfile(int number)
     {
-        profileStore.currentProfile = number;
+        profileStore->currentProfile = number;
         profileChosen = true;
     }
     // Only this row of the device table is tried (-1: every row, the first
@@ -56,7 +55,7 @@ public:
     // Why the configuration names no usable current profile; empty when it does.
     QString profileError() const;
     AppConfigStore &config() { return appConfig; }
-    ProfileStore &profiles() { return profileStore; }
+    ProfileStore &profiles() { return *profileStore; }
     GunDataStore &guns() { return gunStore; }
     BoardProfiles &board() { return boardProfiles; }
     DeviceFamily &family() { return *deviceFamily; }
@@ -68,9 +67,6 @@ public:
     QVariantList gunPeriods();
 
 private:
-    QString profileRoot(const QString &profileFile);
-
-    QTemporaryDir scratch;
     QString deniedHelp;
     QString root;
     QString configFile;
@@ -81,7 +77,7 @@ private:
     bool profileChosen = false;
     Hid_Thread hid;
     AppConfigStore appConfig;
-    ProfileStore profileStore;
+    std::unique_ptr<ProfileStore> profileStore;
     GunDataStore gunStore;
     BoardProfiles boardProfiles;
     std::unique_ptr<DeviceFamily> deviceFamily;

@@ -8,9 +8,11 @@
 #include "store/LanguageStore.h"
 #include "store/MacroLibrary.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <memory>
 
 namespace ctl {
@@ -131,6 +133,17 @@ bool prepareKeys(Connection &c, Plan &plan)
 {
     if (!needProfile(c, plan))
         return false;
+    // The buttons the screens offer; a count the mouse cannot have says the
+    // configuration is not this mouse's.
+    const QVariant count = c.config().getGlobalData(QStringLiteral("mouse/keyCount"));
+    bool ok = false;
+    const int buttons = count.toString().trimmed().toInt(&ok);
+    if (count.isValid() && (!ok || buttons < 1 || buttons > kButtons)) {
+        plan.error = QStringLiteral("%1: mouse/keyCount holds \"%2\", not a number from 1 to %3")
+                         .arg(c.configFileName(), count.toString().left(40))
+                         .arg(kButtons);
+        return false;
+    }
     QVariantList codes;
     for (int k = 0; k < kButtons; ++k) {
         QVariantList row;
@@ -193,6 +206,25 @@ bool prepareDpi(Connection &c, const QStringList &args, const Options &o, Plan &
                          .arg(stages)
                          .arg(values.size());
         return false;
+    }
+    // What this mouse's sensor can do, as the DPI panel's sliders allow.
+    bool hasMin = false, hasMax = false;
+    const int lowest = c.config().getGlobalData(QStringLiteral("mouse/minDPI")).toInt(&hasMin);
+    const int highest = c.config().getGlobalData(QStringLiteral("mouse/maxDPI")).toInt(&hasMax);
+    for (const QVariant &v : values) {
+        const int dpi = v.toInt();
+        if ((hasMin && dpi < lowest) || (hasMax && dpi > highest)) {
+            plan.error = QStringLiteral("%1%2 DPI is outside this mouse's %3 to %4 (mouse/minDPI, "
+                                        "mouse/maxDPI in %5)")
+                             .arg(fromProfile ? c.profileFileName() +
+                                                    QStringLiteral(": mouse/dpiValueArray: ")
+                                              : QString())
+                             .arg(dpi)
+                             .arg(hasMin ? QString::number(lowest) : QStringLiteral("1"))
+                             .arg(hasMax ? QString::number(highest) : QStringLiteral("65535"))
+                             .arg(c.configFileName());
+            return false;
+        }
     }
     const QString sensor =
         o.sensor.isEmpty() ? c.config().getGlobalData(QStringLiteral("mouse/sensorType")).toString()
@@ -288,20 +320,62 @@ void rate(Connection &c, const QStringList &args, const Options &, Plan &plan)
 
 QString checkLighting(const QStringList &args, const Options &)
 {
-    QVariantList v;
-    if (!parseInts(args, v))
-        return QStringLiteral("lighting takes numbers");
-    if (!v.isEmpty() && (v.size() != 3 || !outOfRange(v.mid(0, 1), 0, 255).isEmpty() ||
-                         !outOfRange(v.mid(1), 0, 4).isEmpty()))
+    if (args.isEmpty())
+        return QString();
+    QVariantList levels;
+    if (args.size() != 3 || !parseInts(args.mid(1), levels) || levels.size() != 2 ||
+        !outOfRange(levels, 0, 4).isEmpty())
         return QStringLiteral("lighting takes EFFECT SPEED(0-4) BRIGHTNESS(0-4)");
     return QString();
+}
+
+// The effects the lighting panel offers this model, by their English names
+// in the data tree's language file ("Breath" becomes "breath").
+QStringList effectNames(Connection &c)
+{
+    const QStringList texts =
+        LanguageStore(c.modulesRoot())
+            .getLangStrings(QStringLiteral("lightControl"), QStringLiteral("English"));
+    const ModelFlags &m = c.family().model();
+    QList<int> positions = {1, 2, 3, 4};
+    if (m.isColorful)
+        for (int i = 8; i <= 14; ++i)
+            positions << i;
+    if (m.is55328)
+        positions << 15;
+    if (m.is571)
+        for (int j = 0; j < positions.size() && j <= 10; ++j)
+            positions[j] = 16 + j;
+    QStringList names;
+    for (int p : positions)
+        names << texts.value(p).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+    return names;
+}
+
+// "Breathing" names the effect called "breath" too: case, spaces and dashes
+// aside, a name matches with or without "ing".
+int effectIndex(const QStringList &names, const QString &given)
+{
+    const auto plain = [](QString s) {
+        s = s.toLower();
+        s.remove(QRegularExpression(QStringLiteral("[^a-z0-9]")));
+        return s;
+    };
+    const QString g = plain(given);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString n = plain(names[i]);
+        if (!n.isEmpty() &&
+            (g == n || g == n + QLatin1String("ing") || n == g + QLatin1String("ing")))
+            return i;
+    }
+    return -1;
 }
 
 bool prepareLighting(Connection &c, const QStringList &args, Plan &plan, QString &summary)
 {
     QVariantList v;
-    parseInts(args, v);
-    if (v.isEmpty()) {
+    const QStringList names = effectNames(c);
+    if (args.isEmpty()) {
         if (!needProfile(c, plan) ||
             !profileInts(c, "mouse/lightValue", 3, 3, 0, 255, v, plan.error))
             return false;
@@ -310,13 +384,29 @@ bool prepareLighting(Connection &c, const QStringList &args, Plan &plan, QString
                          QStringLiteral(": mouse/lightValue: speed and brightness are 0 to 4");
             return false;
         }
+    } else {
+        bool number = false;
+        int effect = args[0].toInt(&number);
+        if (!number)
+            effect = effectIndex(names, args[0]);
+        if (effect < 0 || effect > 255 || (!number && effect >= names.size())) {
+            plan.error = QStringLiteral("no effect \"%1\" on this mouse; it has: %2 (or their "
+                                        "numbers, 0 to %3)")
+                             .arg(args[0], names.join(QStringLiteral(", ")))
+                             .arg(names.size() - 1);
+            return false;
+        }
+        v << effect;
+        parseInts(args.mid(1), v);
     }
     const auto b = [&v](int i) { return static_cast<unsigned char>(v[i].toInt()); };
     const unsigned char effect = b(0), speed = b(1), brightness = b(2);
     plan.steps << [&c, effect, speed, brightness] {
         c.settings().mouseSetRGBEffect(effect, speed, brightness);
     };
-    summary = QStringLiteral("lighting effect sent: %1\n").arg(effect);
+    summary = effect < names.size()
+                  ? QStringLiteral("lighting effect sent: %1 (%2)\n").arg(names[effect]).arg(effect)
+                  : QStringLiteral("lighting effect sent: %1\n").arg(effect);
     return true;
 }
 
@@ -404,12 +494,49 @@ QString checkMacro(const QStringList &args, const Options &o)
     return QString();
 }
 
+// The library's entries as the mouse will play them; an error names the
+// file and the entry that cannot be.
+bool macroActions(const MacroLibrary::Stored &stored, keyNames::Lookup &names,
+                  QVector<macroEncoder::Action> &actions, QString &error)
+{
+    for (int i = 0; i < stored.actions.size(); ++i) {
+        const QString &entry = stored.actions[i];
+        const auto bad = [&](const QString &why) {
+            error = QStringLiteral("%1: macro/%2 holds \"%3\": %4")
+                        .arg(stored.file)
+                        .arg(i)
+                        .arg(entry.left(40), why);
+            return false;
+        };
+        const int comma = entry.indexOf(QLatin1Char(','));
+        if (comma < 0)
+            return bad(QStringLiteral("not an action (type,info)"));
+        bool ok = false;
+        macroEncoder::Action a;
+        a.type = entry.left(comma).trimmed().toInt(&ok);
+        if (!ok || a.type < macroEncoder::Delay || a.type > macroEncoder::ButtonRelease)
+            return bad(QStringLiteral("the type is 0 to 4"));
+        const QString info = entry.mid(comma + 1);
+        if (a.type == macroEncoder::Delay) {
+            a.value = info.trimmed().toInt(&ok);
+            if (!ok || a.value < 0 || a.value > 65535)
+                return bad(QStringLiteral("a delay is 0 to 65535 ms"));
+        } else {
+            a.value = names.code(info);
+            if (!a.value)
+                return bad(QStringLiteral("no key of that name"));
+        }
+        actions << a;
+    }
+    return true;
+}
+
 void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
 {
     MacroLibrary library(c.profiles(), c.modulesRoot());
-    const QStringList entries = library.loadMacroIni(args[0]);
-    if (entries.isEmpty()) {
-        plan.error = QStringLiteral("no macro named %1 in %2/macro").arg(args[0], c.modulesRoot());
+    const MacroLibrary::Stored stored = library.readMacro(args[0]);
+    if (!stored.ok) {
+        plan.error = stored.error;
         return;
     }
     const QString language =
@@ -420,10 +547,32 @@ void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
     QStringList names = languages.getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
+    QVector<macroEncoder::Action> actions;
+    // A macro recorded before a change of language keeps the names of then.
     keyNames::Lookup lookup(names,
                             [&languages, language] { return languages.otherKeyNames(language); });
-    const QByteArray block = macroEncoder::encode(
-        macroEncoder::parse(entries.mid(0, entries.size() - 1), lookup), entries.last().toInt());
+    if (!macroActions(stored, lookup, actions, plan.error))
+        return;
+    const QByteArray block = macroEncoder::encode(actions, stored.repeat);
+    if (block.size() <= 2) {
+        plan.error = stored.file + QStringLiteral(": no action the mouse can play (it needs a "
+                                                  "press and a release)");
+        return;
+    }
+    // The encoder leaves out what does not fit; the last action then makes
+    // no difference.
+    QVector<macroEncoder::Action> shorter = actions;
+    while (!shorter.isEmpty() && shorter.last().type == macroEncoder::Delay)
+        shorter.removeLast();
+    if (!shorter.isEmpty())
+        shorter.removeLast();
+    if (macroEncoder::encode(shorter, stored.repeat) == block) {
+        plan.error = stored.file + QStringLiteral(": %1 actions do not fit the mouse's macro "
+                                                  "memory (%2 bytes)")
+                                       .arg(actions.size())
+                                       .arg(macroEncoder::kBlockLength);
+        return;
+    }
     QVariantList data;
     for (char b : block)
         data << int(static_cast<unsigned char>(b));
@@ -531,10 +680,20 @@ void status(Connection &c, const QStringList &, const Options &, Plan &plan)
         plan.steps <<
             [&c, read] { read->boardProfile = c.board().mouseReadCurrentProfile().toInt(); };
 
-    plan.report = [&c, read, model](QTextStream &out, bool json) {
+    const QStringList effects = effectNames(c);
+    plan.report = [&c, read, model, effects](QTextStream &out, bool json) {
         const DeviceEntry device = c.link().deviceList.value(c.connectedRow());
         const QString family = model.is560() ? QStringLiteral("560") : QStringLiteral("553");
-        const QVariant profileNo = c.config().getGlobalData(QStringLiteral("mouse/profileNo"));
+        // Profiles are numbered as --profile numbers them.
+        bool known = false;
+        const int profileNo =
+            c.config().getGlobalData(QStringLiteral("mouse/profileNo")).toString().toInt(&known);
+        const int profile = known && c.profiles().isValidProfile(profileNo) ? profileNo + 1 : 0;
+        const QVariantList dpis =
+            c.profiles().getDataList(QStringLiteral("mouse/dpiValueArray"), false);
+        const QVariant stageDpi = profile > 0 && read->stage >= 1 && read->stage <= dpis.size()
+                                      ? QVariant(dpis[read->stage - 1].toInt())
+                                      : QVariant();
         if (json) {
             QJsonArray option;
             for (const QVariant &b : read->option)
@@ -554,29 +713,34 @@ void status(Connection &c, const QStringList &, const Options &, Plan &plan)
                              {QStringLiteral("pid"), hex4(device.pid)},
                              {QStringLiteral("cipher"), device.isEncode}}},
                 {QStringLiteral("currentDpiStage"), read->stage},
+                {QStringLiteral("dpi"), QJsonValue::fromVariant(stageDpi)},
                 {QStringLiteral("keyboardOption"), option},
-                {QStringLiteral("profileNo"), QJsonValue::fromVariant(profileNo)},
+                {QStringLiteral("profile"), profile > 0 ? QJsonValue(profile) : QJsonValue()},
+                {QStringLiteral("lightingEffects"), QJsonArray::fromStringList(effects)},
             };
             if (model.is560())
                 o.insert(QStringLiteral("currentProfile"), read->boardProfile);
             printJson(out, o);
             return;
         }
-        const auto yes = [](bool b) { return b ? "yes" : "no"; };
-        out << "configuration: " << c.configFileName() << "\n"
-            << "family: " << family << "\n"
-            << "model flags: colorful " << yes(model.isColorful) << ", gun " << yes(model.isGun)
-            << ", 55328 " << yes(model.is55328) << ", 571 " << yes(model.is571) << "\n"
-            << "device: row " << c.connectedRow() << ", " << hex4(device.vid) << ":"
-            << hex4(device.pid) << ", cipher " << (device.isEncode ? "on" : "off") << "\n"
-            << "profile (configuration): " << profileNo.toString() << "\n"
-            << "current DPI stage: " << read->stage << "\n"
-            << "keyboard option:";
-        for (const QVariant &b : read->option)
-            out << QStringLiteral(" %1").arg(b.toInt(), 2, 16, QLatin1Char('0'));
+        out << "mouse: row " << c.connectedRow() << " of the device table, USB " << hex4(device.vid)
+            << ":" << hex4(device.pid) << ", frames "
+            << (device.isEncode ? "enciphered" : "not enciphered") << "\n"
+            << "configuration: " << c.configFileName() << "\n"
+            << "controller: " << family << " family\n"
+            << "lighting effects: " << effects.join(QStringLiteral(", ")) << "\n"
+            << "gun slots: " << (model.isGun ? "yes" : "none") << "\n";
+        if (profile > 0)
+            out << "profile: " << profile << " (" << QFileInfo(c.profileFileName()).fileName()
+                << ")\n";
+        else
+            out << "profile: none set (mouse/profileNo)\n";
+        out << "DPI stage: " << read->stage;
+        if (stageDpi.isValid())
+            out << ", " << stageDpi.toInt() << " DPI in profile " << profile;
         out << "\n";
         if (model.is560())
-            out << "on-device current profile: " << read->boardProfile << "\n";
+            out << "on-device profile: " << read->boardProfile << "\n";
     };
 }
 
@@ -618,15 +782,17 @@ const QList<CommandInfo> &deviceCommands()
          "which row answers (family, interface paths, cipher on or off). Nothing is written.",
          "talonctl probe --config ./modules/setting/apConfig.bin", kJson, checkNothing, nullptr},
         {"status", "status [--device N] [--json]",
-         "Print what the configuration and the mouse say: family, model flags, the row that "
-         "answered, the current DPI stage, the keyboard option and, on the 560 family, the "
-         "on-device current profile. Nothing is written.",
+         "Print what the configuration and the mouse say: the row that answered, the controller "
+         "family, the lighting effects and gun slots of the model, the current profile (1 to "
+         "10), the current DPI stage and its DPI, and on the 560 family the on-device profile. "
+         "Nothing is written.",
          "talonctl status --json", kJson, checkNothing, status},
         {"keys", "keys [--profile P]",
          "Send the profile's button assignments (and the gun matrices when a button cycles guns).",
          "talonctl keys --profile 2", kProfile, checkNothing, keys},
         {"dpi", "dpi [--profile P] [--sensor S] [--stages N] [VALUES]",
-         "Send the DPI stage table: up to eight values, N of them enabled.",
+         "Send the DPI stage table: up to eight values, N of them enabled, each within the "
+         "configuration's mouse/minDPI to mouse/maxDPI.",
          "talonctl dpi --stages 4 800,1600,3200,6400", kProfile | kSensor | kStages, checkDpi, dpi},
         {"current-dpi", "current-dpi [STAGE] [--json]",
          "Read the current DPI stage, or switch to STAGE (1 to 8).", "talonctl current-dpi 2",
@@ -636,8 +802,9 @@ const QList<CommandInfo> &deviceCommands()
          "and send nothing.",
          "talonctl rate 1000", kProfile, checkRate, rate},
         {"lighting", "lighting [--profile P] [EFFECT SPEED BRIGHTNESS]",
-         "Send the lighting effect with speed and brightness steps 0 to 4.",
-         "talonctl lighting 1 2 4", kProfile, checkLighting, lighting},
+         "Send the lighting effect, by its name in the lighting panel (static, breathing, ...) "
+         "or its number there, with speed and brightness steps 0 to 4.",
+         "talonctl lighting breathing 2 4", kProfile, checkLighting, lighting},
         {"colors", "colors [--profile P] [--type T] [R,G,B,...]",
          "Send the colour slots (up to 16 RGB triples).", "talonctl colors 255,0,0,0,255,0",
          kProfile | kType, checkColours, colours},

@@ -26,6 +26,7 @@ enum class Access {
 struct Plan
 {
     QString error;
+    int errorStatus = 2; // the exit status that goes with the error
     Access access = Access::Writes;
     QList<std::function<void()>> steps;
     std::function<void(QTextStream &out, bool json)> report;

@@ -3,6 +3,7 @@
 #include "device/HidAccess.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "talonctl: cannot initialise HID access\n";
         return ctl::kNoDevice;
     }
+    ctl::sweepStaleScratch(QDir::tempPath());
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();

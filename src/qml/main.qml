@@ -460,7 +460,8 @@ Item {
     }
 
     function askMenuCmd(cmd) {
-        if (cmd === 0)
+        // The address comes from a file: only a web page is opened.
+        if (cmd === 0 && /^https?:\/\/[^\s]+$/i.test(url))
             Qt.openUrlExternally(url)
     }
 
@@ -762,6 +763,19 @@ Item {
     DeviceNotice {
         id: deviceNotice
         z: 98
+    }
+
+    // A change the back end could not store is said over the scene.
+    StoreNotice {
+        id: storeNotice
+        z: 97
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+    }
+    Connections {
+        target: typeof ui_View !== "undefined" ? ui_View : null
+        ignoreUnknownSignals: true
+        function onStoreWriteFailed(message) { storeNotice.show(message) }
     }
 
     BusyIndicator {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include <QSettings>
+#include "IniFile.h"
+
 #include <QString>
 #include <QVariant>
 #include <memory>
 
 // The application configuration "setting/apConfig.bin" and its factory copy
 // "setting/apConfigD.bin": device table, window title, language, model flags.
+// Changes are written at the next turn of the event loop (or by sync()).
 class AppConfigStore
 {
 public:
@@ -21,17 +23,18 @@ public:
     // Absent key: an invalid variant.
     QVariant getGlobalData(const QString &key) const;
     void setGlobalData(const QString &key, const QVariant &value);
+    bool sync() { return config->sync(); }
 
-    // Puts the factory copy in place of the live file. Pending changes of the
-    // old settings object are flushed first so that they cannot land in the
-    // fresh copy. When the factory copy cannot be read the live file stays as
-    // it is and the result is false.
+    // Puts the factory copy in place of the live file. Pending changes are
+    // written first so that they cannot land in the fresh copy. When the
+    // factory copy cannot be read or the live file cannot be written, the
+    // live file stays as it is and the result is false.
     bool resetApconfig();
 
-    QSettings &settings() { return *config; }
+    IniFile &settings() { return *config; }
 
 private:
     QString root;
     QString file;
-    std::unique_ptr<QSettings> config;
+    std::unique_ptr<IniFile> config;
 };

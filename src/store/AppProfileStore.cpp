@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "AppProfileStore.h"
 
-#include "FileReplace.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcAppRules, "talon.store")
+#include "StoreFile.h"
 
 namespace {
 
@@ -148,34 +141,102 @@ AppProfileStore::Rules AppProfileStore::parse(const QByteArray &content)
         const QString key = normalizedClass(unescapedKey(line.left(eq).trimmed()));
         if (!ok || profile < 0 || profile >= kProfileCount || key.isEmpty())
             continue;
-        // A later line for the same class replaces the earlier one.
-        if (rules.size() >= kMaxRules && !rules.contains(key))
-            continue;
+        // A later line for the same class replaces the earlier one. Every
+        // rule is kept, even past kMaxRules: what a later write drops is lost.
         rules.insert(key, profile);
     }
     return rules;
 }
 
-QByteArray AppProfileStore::serialize(const Rules &rules)
+QByteArray AppProfileStore::serialize(const Rules &rules, const QByteArray &previous)
 {
-    QByteArray out = '[' + kGroup + "]\n";
+    QByteArray group = '[' + kGroup + "]\n";
     for (auto it = rules.cbegin(); it != rules.cend(); ++it)
-        out += escapedKey(it.key()) + '=' + QByteArray::number(it.value()) + '\n';
+        group += escapedKey(it.key()) + '=' + QByteArray::number(it.value()) + '\n';
+
+    // Other groups stay where they are; the rules go where the first "[apps]"
+    // was, or at the end.
+    QByteArray out;
+    bool inGroup = false, placed = false;
+    qsizetype start = 0;
+    while (start < previous.size()) {
+        qsizetype end = previous.indexOf('\n', start);
+        end = end < 0 ? previous.size() : end + 1;
+        QByteArray line = previous.mid(start, end - start);
+        start = end;
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[')) {
+            inGroup = trimmed == '[' + kGroup + ']';
+            if (inGroup && !placed) {
+                out += group;
+                placed = true;
+            }
+            if (inGroup)
+                continue;
+        }
+        if (inGroup)
+            continue;
+        if (!line.endsWith('\n'))
+            line += '\n';
+        out += line;
+    }
+    if (!placed) {
+        if (!out.isEmpty() && !out.endsWith("\n\n"))
+            out += '\n';
+        out += group;
+    }
     return out;
 }
 
 AppProfileStore::Rules AppProfileStore::rules() const
 {
-    QFile f(filePath());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return parse(f.read(kMaxFileBytes));
+    const storeFile::Read r =
+        storeFile::read(root, QStringLiteral("setting/appProfile.bin"), kMaxFileBytes);
+    unreadable = r.message;
+    return r.ok() ? parse(r.content) : Rules();
 }
 
 int AppProfileStore::profileFor(const QString &windowClass) const
 {
     const QString key = normalizedClass(windowClass);
     return key.isEmpty() ? -1 : rules().value(key, -1);
+}
+
+// Read afresh, changed and written back under the data folder's lock, so that
+// concurrent writers in other processes lose nothing.
+template <typename Change> AppProfileStore::Result AppProfileStore::change(Change changeRules)
+{
+    problem.clear();
+    DataLock lock(root);
+    if (!lock.held()) {
+        problem = lock.error();
+        storeFile::reportFailure(problem);
+        return Result::WriteFailed;
+    }
+    const QString file = QStringLiteral("setting/appProfile.bin");
+    const storeFile::Read old = storeFile::read(root, file, kMaxFileBytes);
+    if (!old.ok() && old.result != storeFile::ReadResult::Missing) {
+        problem = old.message + QStringLiteral(" (left as it is)");
+        storeFile::reportFailure(problem);
+        return Result::Unreadable;
+    }
+    Rules r = parse(old.content);
+    const Result result = changeRules(r);
+    if (result != Result::Stored)
+        return result;
+    const QByteArray content = serialize(r, old.content);
+    if (old.ok() && content == old.content)
+        return Result::Stored;
+    if (content.size() > kMaxFileBytes) {
+        problem = QStringLiteral("%1 would grow past %2 bytes").arg(filePath()).arg(kMaxFileBytes);
+        return Result::TooLarge;
+    }
+    const storeFile::Status s = storeFile::write(root, file, content);
+    if (!s) {
+        problem = s.message;
+        return Result::WriteFailed;
+    }
+    return Result::Stored;
 }
 
 AppProfileStore::Result AppProfileStore::bind(const QString &windowClass, int profile)
@@ -185,29 +246,20 @@ AppProfileStore::Result AppProfileStore::bind(const QString &windowClass, int pr
         return Result::BadClass;
     if (profile < 0 || profile >= kProfileCount)
         return Result::BadProfile;
-    Rules r = rules();
-    if (r.value(key, -1) == profile)
+    return change([&](Rules &r) {
+        if (r.value(key, -1) == profile)
+            return Result::Stored;
+        if (r.size() >= kMaxRules && !r.contains(key))
+            return Result::Full;
+        r.insert(key, profile);
         return Result::Stored;
-    if (r.size() >= kMaxRules && !r.contains(key))
-        return Result::Full;
-    r.insert(key, profile);
-    return write(r) ? Result::Stored : Result::WriteFailed;
+    });
 }
 
 AppProfileStore::Result AppProfileStore::unbind(const QString &windowClass)
 {
     const QString key = normalizedClass(windowClass);
-    Rules r = rules();
-    if (key.isEmpty() || !r.remove(key))
+    if (key.isEmpty())
         return Result::NotFound;
-    return write(r) ? Result::Stored : Result::WriteFailed;
-}
-
-bool AppProfileStore::write(const Rules &rules) const
-{
-    QDir().mkpath(QFileInfo(filePath()).path());
-    const bool ok = fileReplace::writeOver(filePath(), serialize(rules));
-    if (!ok)
-        qCWarning(lcAppRules) << "cannot write" << filePath();
-    return ok;
+    return change([&](Rules &r) { return r.remove(key) ? Result::Stored : Result::NotFound; });
 }

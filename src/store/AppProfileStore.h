@@ -12,8 +12,11 @@
 // The file is read and written by this class alone (the settings class would
 // split a class holding '/' or '\' into groups and fold the two together).
 // Keys use the settings class's INI escaping, so the file still reads the same
-// there, with '/' and '\' escaped as well. The reader takes at most kMaxFileBytes
-// and kMaxRules of whatever the file holds and skips every line it cannot use.
+// there, with '/' and '\' escaped as well. The reader skips every line it
+// cannot use; a file over kMaxFileBytes is not read at all (readError() says
+// so), and a change that would make the file larger is refused, so that what
+// is stored can always be read back. Other groups of the file are kept as
+// they are. A change holds the data folder's lock and reads the file afresh.
 class AppProfileStore
 {
 public:
@@ -22,7 +25,8 @@ public:
     static constexpr int kProfileCount = 10;
     static constexpr int kMaxRules = 300;
     static constexpr int kMaxClassLength = 255;
-    static constexpr qint64 kMaxFileBytes = 256 * 1024;
+    // Room for kMaxRules of the longest classes, escaped.
+    static constexpr qint64 kMaxFileBytes = 512 * 1024;
 
     explicit AppProfileStore(const QString &modulesRoot = QStringLiteral("./modules"));
 
@@ -32,21 +36,39 @@ public:
     // too long, or holding a control character).
     static QString normalizedClass(const QString &windowClass);
 
+    // Empty (and readError() set) when the file cannot be read.
     Rules rules() const;
+    QString readError() const { return unreadable; }
     // -1 when the class has no rule.
     int profileFor(const QString &windowClass) const;
 
-    enum class Result { Stored, BadClass, BadProfile, Full, WriteFailed, NotFound };
-    // Replaces the class's rule. Full when the store holds kMaxRules others.
+    enum class Result {
+        Stored,
+        BadClass,
+        BadProfile,
+        Full,
+        TooLarge,
+        Unreadable,
+        WriteFailed,
+        NotFound
+    };
+    // Replaces the class's rule. Full when the store holds kMaxRules others,
+    // TooLarge when the file would outgrow kMaxFileBytes, Unreadable when the
+    // file there cannot be read (it is left alone); error() says why.
     Result bind(const QString &windowClass, int profile);
     Result unbind(const QString &windowClass);
+    QString error() const { return problem; }
 
     static Rules parse(const QByteArray &content);
-    static QByteArray serialize(const Rules &rules);
+    // The rules as the file's "[apps]" group, in place of the one in
+    // `previous`; the rest of `previous` stays as it is.
+    static QByteArray serialize(const Rules &rules, const QByteArray &previous = QByteArray());
     static QByteArray escapedKey(const QString &key);
     static QString unescapedKey(const QByteArray &key);
 
 private:
-    bool write(const Rules &rules) const;
+    template <typename Change> Result change(Change change);
     QString root;
+    mutable QString unreadable;
+    QString problem;
 };

@@ -20,10 +20,11 @@ public:
     QString filePath() const;
     bool fileExists() const;
 
-    void mouseSaveGundata(const QString &index, const QVariantList &src6);
+    // True when stored.
+    bool mouseSaveGundata(const QString &index, const QVariantList &src6);
     // 0: remove src6[0]; 1: remove src6[6], store src6[1..5] under src6[0].
-    // False, with nothing changed, when a name is refused (see isEntryName)
-    // or the file is absent.
+    // False, with nothing changed, when a name is refused (see isEntryName),
+    // the file is absent or cannot be written.
     bool modifyGundata(int modifyType, const QVariantList &src6);
     // A name can key an entry unless it is empty, holds a group separator,
     // or is a position key ("0", "1", ...) under which the editor's entries

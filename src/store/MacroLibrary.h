@@ -19,11 +19,27 @@ public:
     static bool isSafeName(const QString &name);
     QString macroPath(const QString &name) const;
 
+    // The most actions a macro file may hold.
+    static constexpr int kMaxActions = 4096;
+
     QVariant createMacroIni(const QString &name, unsigned macroIndex);
     QVariant saveMacroIni(const QString &name, const QStringList &macros, const QVariant &repeat);
     // The actions, then the repeat count as the last element; empty when the
     // macro does not exist.
     QStringList loadMacroIni(const QString &name) const;
+
+    // A macro as stored, for sending: refused (error naming the file and the
+    // key) when the file cannot be read, its count or repeat is out of range,
+    // or an action is missing.
+    struct Stored
+    {
+        bool ok = false;
+        QString error;
+        QString file;
+        QStringList actions;
+        int repeat = 0;
+    };
+    Stored readMacro(const QString &name) const;
     QVariant deleteMacroIni(const QString &name);
 
     // Renames the file; only when that succeeded do the profiles' slot names
@@ -40,6 +56,7 @@ public:
     bool exportMacro(const QString &macroFileName, const QString &destinationFile);
 
 private:
+    static QString macroFile(const QString &name);
     ProfileStore &profiles;
     QString root;
 };

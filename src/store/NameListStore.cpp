@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "NameListStore.h"
 
+#include "IniFile.h"
 #include "SettingsList.h"
-#include <QSettings>
+
+namespace {
+const QString kFile = QStringLiteral("setting/name.bin");
+}
 
 NameListStore::NameListStore(const QString &modulesRoot) : root(modulesRoot) {}
 
 QString NameListStore::filePath() const
 {
-    return root + QStringLiteral("/setting/name.bin");
+    return root + QLatin1Char('/') + kFile;
 }
 
 QString NameListStore::keyFor(unsigned type)
@@ -23,14 +27,14 @@ QVariant NameListStore::updataNameList(unsigned type, QStringList nameList)
     if (nameList.size() == 1)
         nameList << QString::fromLatin1(kSentinel);
     const QString key = keyFor(type);
-    if (!key.isEmpty()) {
-        QSettings s(filePath(), QSettings::IniFormat);
-        if (nameList.isEmpty())
-            s.remove(key);
-        else
-            s.setValue(key, nameList);
-    }
-    return QVariant(true);
+    if (key.isEmpty())
+        return QVariant(true);
+    IniFile s(root, kFile);
+    if (nameList.isEmpty())
+        s.remove(key);
+    else
+        s.setValue(key, nameList);
+    return QVariant(s.sync());
 }
 
 QVariantList NameListStore::getNameList(unsigned type) const
@@ -38,8 +42,7 @@ QVariantList NameListStore::getNameList(unsigned type) const
     const QString key = keyFor(type);
     if (key.isEmpty())
         return {};
-    const QSettings s(filePath(), QSettings::IniFormat);
-    return settingsList(s.value(key));
+    return settingsList(IniFile(root, kFile).value(key));
 }
 
 QStringList NameListStore::withoutSentinel(const QVariantList &list)

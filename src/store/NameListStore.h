@@ -20,8 +20,9 @@ public:
 
     QString filePath() const;
 
-    // Always true; a type outside 0 .. 3 writes nothing, an empty list removes
-    // the key.
+    // True when stored (a type outside 0 .. 3 writes nothing and is true); an
+    // empty list removes the key. The file is read afresh and written in one
+    // step under the data folder's lock.
     QVariant updataNameList(unsigned type, QStringList nameList);
     // The stored strings, sentinel included; empty for an unknown type.
     QVariantList getNameList(unsigned type) const;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "UserData.h"
 
+#include "IniFile.h"
+#include "StoreFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
 
 #ifndef TALON_DATA_FROM_BIN
@@ -17,21 +19,21 @@ namespace userData {
 
 namespace {
 
-const char kShippedStamp[] = "/VERSION";
-const char kTreeStamp[] = "/.stamp";
-const char kConfig[] = "/setting/apConfig.bin";
+const char kShippedStamp[] = "VERSION";
+const char kTreeStamp[] = ".stamp";
+const char kConfig[] = "setting/apConfig.bin";
 
 QString readStamp(const QString &file)
 {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+    const storeFile::Read r = storeFile::readChosen(file, 4096);
+    return r.ok() ? QString::fromUtf8(r.content).trimmed() : QString();
 }
 
-void writeStamp(const QString &modules, const QString &stamp)
+// Written last, once the tree is whole: a tree without it is completed on
+// the next start.
+bool writeStamp(const QString &modules, const QString &stamp)
 {
-    QFile f(modules + QLatin1String(kTreeStamp));
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(stamp.toUtf8() + '\n');
+    return bool(storeFile::write(modules, QLatin1String(kTreeStamp), stamp.toUtf8() + '\n'));
 }
 
 void makeOwnersOnly(const QString &file)
@@ -40,33 +42,64 @@ void makeOwnersOnly(const QString &file)
                                     QFile::WriteUser);
 }
 
-// Copies the files of `from` (relative path `sub`) into `to`; existing ones
-// are replaced only when asked.
-void copyFiles(const QString &from, const QString &to, const QString &sub, bool replace)
+// Files of the shipped tree below `sub` (a folder or one file), relative to
+// the tree; its stamp is the tree's, not a file to copy.
+QStringList shippedFiles(const QString &from, const QString &sub)
 {
-    const QString source = from + QLatin1Char('/') + sub;
-    if (!QFileInfo(source).exists())
-        return;
-    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    const QString source = sub.isEmpty() ? from : from + QLatin1Char('/') + sub;
     QStringList files;
-    if (QFileInfo(source).isFile())
-        files << source;
-    while (it.hasNext())
-        files << it.next();
-    for (const QString &file : files) {
-        const QString relative = QDir(from).relativeFilePath(file);
-        if (relative == QLatin1String(kShippedStamp).mid(1))
-            continue;
-        const QString target = to + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(target).path());
-        if (QFile::exists(target)) {
-            if (!replace)
-                continue;
-            QFile::remove(target);
-        }
-        if (QFile::copy(file, target))
-            makeOwnersOnly(target);
+    if (QFileInfo(source).isFile()) {
+        files << sub;
+        return files;
     }
+    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = QDir(from).relativeFilePath(it.next());
+        if (relative != QLatin1String(kShippedStamp) && relative != QLatin1String(".lock") &&
+            relative != QLatin1String(kTreeStamp))
+            files << relative;
+    }
+    return files;
+}
+
+enum class Copy { Missing, Replace };
+
+// Copies the shipped files below `sub` into `to`: those missing there (or
+// empty, which a full disk leaves), or every one when asked to replace. True
+// when every copy was made whole.
+bool copyFiles(const QString &from, const QString &to, const QString &sub, Copy mode)
+{
+    bool whole = true;
+    for (const QString &relative : shippedFiles(from, sub)) {
+        const QFileInfo target(to + QLatin1Char('/') + relative);
+        if (mode == Copy::Missing && target.exists() && target.size() > 0)
+            continue;
+        const storeFile::Read r = storeFile::readChosen(from + QLatin1Char('/') + relative);
+        if (!r.ok()) {
+            whole = false;
+            continue;
+        }
+        if (mode == Copy::Missing && target.exists() && r.content.isEmpty())
+            continue;
+        if (storeFile::write(to, relative, r.content))
+            makeOwnersOnly(target.filePath());
+        else
+            whole = false;
+    }
+    return whole;
+}
+
+// Every shipped file is there and, where the shipped one holds something,
+// not empty.
+bool isWhole(const QString &from, const QString &to)
+{
+    for (const QString &relative : shippedFiles(from, QString())) {
+        const QFileInfo target(to + QLatin1Char('/') + relative);
+        if (!target.exists() ||
+            (target.size() == 0 && QFileInfo(from + QLatin1Char('/') + relative).size() > 0))
+            return false;
+    }
+    return true;
 }
 
 bool isTableGroup(const QString &group)
@@ -78,10 +111,14 @@ bool isTableGroup(const QString &group)
 
 // The shipped device table replaces the user's; every other key the user
 // has stays, and keys new in the shipped file are added.
-void mergeConfiguration(const QString &shippedFile, const QString &userFile)
+bool mergeConfiguration(const QString &shippedModules, const QString &userModules)
 {
-    const QSettings shipped(shippedFile, QSettings::IniFormat);
-    QSettings user(userFile, QSettings::IniFormat);
+    const storeFile::Read r =
+        storeFile::readChosen(shippedModules + QLatin1Char('/') + QLatin1String(kConfig));
+    if (!r.ok())
+        return false;
+    const IniText shipped(r.content);
+    IniFile user(userModules, QLatin1String(kConfig));
     for (const QString &group : user.childGroups())
         if (isTableGroup(group))
             user.remove(group);
@@ -91,20 +128,42 @@ void mergeConfiguration(const QString &shippedFile, const QString &userFile)
             !user.contains(key))
             user.setValue(key, shipped.value(key));
     }
-    user.sync();
+    return user.sync();
 }
 
-void chooseLanguage(const QString &modules, const QString &localeName)
+// The language follows the locale unless the configuration names one of its
+// own (one that differs from the factory copy's: the owner's choice).
+void chooseLanguage(IniText &config, const IniText &factory, const QString &localeName,
+                    const QString &i18nDir)
 {
-    // A language set on purpose before the first start (one that differs from
-    // the factory copy's) is the owner's choice and stays.
     const QString key = QStringLiteral("common/language");
-    const QSettings factory(modules + QStringLiteral("/setting/apConfigD.bin"),
-                            QSettings::IniFormat);
-    QSettings config(modules + QLatin1String(kConfig), QSettings::IniFormat);
-    if (config.value(key) != factory.value(key))
-        return;
-    config.setValue(key, languageForLocale(localeName, modules + QStringLiteral("/i18n")));
+    if (config.value(key) == factory.value(key))
+        config.setValue(key, languageForLocale(localeName, i18nDir));
+}
+
+IniText readText(const QString &file)
+{
+    const storeFile::Read r = storeFile::readChosen(file);
+    return IniText(r.ok() ? r.content : QByteArray());
+}
+
+// The user's configuration, written once and whole with its language, so
+// that a configuration that is there has its language chosen.
+bool seedConfiguration(const QString &shippedModules, const QString &userModules,
+                       const QString &localeName)
+{
+    const storeFile::Read r =
+        storeFile::readChosen(shippedModules + QLatin1Char('/') + QLatin1String(kConfig));
+    if (!r.ok())
+        return false;
+    IniText config(r.content);
+    chooseLanguage(config, readText(shippedModules + QStringLiteral("/setting/apConfigD.bin")),
+                   localeName, shippedModules + QStringLiteral("/i18n"));
+    const QString target = userModules + QLatin1Char('/') + QLatin1String(kConfig);
+    if (!storeFile::write(userModules, QLatin1String(kConfig), config.content()))
+        return false;
+    makeOwnersOnly(target);
+    return true;
 }
 
 } // namespace
@@ -166,33 +225,51 @@ QString languageForLocale(const QString &localeName, const QString &i18nDir)
 Outcome prepareCopy(const QString &shippedModules, const QString &userModules,
                     const QString &localeName)
 {
-    const QString stamp = readStamp(shippedModules + QLatin1String(kShippedStamp));
-    if (!QFile::exists(userModules + QLatin1String(kConfig))) {
-        copyFiles(shippedModules, userModules, QString(), false);
-        QDir().mkpath(userModules + QStringLiteral("/macro"));
-        chooseLanguage(userModules, localeName);
-        writeStamp(userModules, stamp);
-        return Outcome::Seeded;
-    }
-    if (readStamp(userModules + QLatin1String(kTreeStamp)) == stamp)
+    const QString stamp = readStamp(shippedModules + QLatin1Char('/') + kShippedStamp);
+    DataLock lock(userModules);
+    storeFile::sweepTemporaries(userModules);
+    const QString userStamp = readStamp(userModules + QLatin1Char('/') + kTreeStamp);
+    const bool firstStart = QFileInfo(userModules + QLatin1Char('/') + kConfig).size() == 0;
+    // Without a stamp a copy is one a full disk (or an older version) left:
+    // it is completed.
+    if (!firstStart && userStamp == stamp && isWhole(shippedModules, userModules))
         return Outcome::Current;
-    // What the program only reads: replaced. What the user makes: kept, and
-    // new shipped files (a new language, a new picture) added.
-    for (const char *sub : {"i18n", "img", "setting/apConfigD.bin", "setting/pD.bin"})
-        copyFiles(shippedModules, userModules, QLatin1String(sub), true);
-    copyFiles(shippedModules, userModules, QString(), false);
-    mergeConfiguration(shippedModules + QLatin1String(kConfig),
-                       userModules + QLatin1String(kConfig));
-    writeStamp(userModules, stamp);
-    return Outcome::Refreshed;
+
+    bool whole = true;
+    if (firstStart) {
+        whole = seedConfiguration(shippedModules, userModules, localeName);
+        QDir().mkpath(userModules + QStringLiteral("/macro"));
+    }
+    // What the program only reads: replaced when the shipped tree is new.
+    // What the user makes: kept, and what is missing (a new language, a new
+    // picture, a file lost to a full disk) added.
+    if (userStamp != stamp)
+        for (const char *sub : {"i18n", "img", "setting/apConfigD.bin", "setting/pD.bin"})
+            whole =
+                copyFiles(shippedModules, userModules, QLatin1String(sub), Copy::Replace) && whole;
+    whole = copyFiles(shippedModules, userModules, QString(), Copy::Missing) && whole;
+    if (userStamp != stamp && !firstStart)
+        whole = mergeConfiguration(shippedModules, userModules) && whole;
+    if (whole)
+        writeStamp(userModules, stamp);
+    return firstStart ? Outcome::Seeded : Outcome::Refreshed;
 }
 
 void prepareInPlace(const QString &modules, const QString &localeName)
 {
-    if (QFile::exists(modules + QLatin1String(kTreeStamp)))
+    storeFile::sweepTemporaries(modules);
+    if (QFile::exists(modules + QLatin1Char('/') + kTreeStamp))
         return;
-    chooseLanguage(modules, localeName);
-    writeStamp(modules, readStamp(modules + QLatin1String(kShippedStamp)));
+    IniFile config(modules, QLatin1String(kConfig));
+    IniText text(storeFile::read(modules, QLatin1String(kConfig)).content);
+    const QVariant before = text.value(QStringLiteral("common/language"));
+    chooseLanguage(text, readText(modules + QStringLiteral("/setting/apConfigD.bin")), localeName,
+                   modules + QStringLiteral("/i18n"));
+    const QVariant after = text.value(QStringLiteral("common/language"));
+    if (after != before)
+        config.setValue(QStringLiteral("common/language"), after);
+    if (config.sync())
+        writeStamp(modules, readStamp(modules + QLatin1Char('/') + kShippedStamp));
 }
 
 } // namespace userData

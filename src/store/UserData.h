@@ -14,7 +14,9 @@
 // the stamp it was last brought to (modules/.stamp): when an upgrade brings a
 // new one, the parts the program only reads (languages, pictures, the device
 // table, the factory copies) are refreshed and the user's profiles, macros,
-// gun table, name lists and settings stay.
+// gun table, name lists and settings stay. The stamp is written last, once
+// every file was copied whole: a copy without it, or with a shipped file
+// missing or empty, is completed at the next start.
 namespace userData {
 
 // The folder that holds the shipped modules/ for an executable in exeDir.

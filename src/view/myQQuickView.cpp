@@ -7,6 +7,7 @@
 #include "input/HookManager.h"
 #include "input/KeyTranslation.h"
 #include "input/LinuxKeyMap.h"
+#include "store/StoreFile.h"
 
 #include <QFileDialog>
 #include <QFocusEvent>
@@ -34,6 +35,8 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
     // hides to the tray and is built again when it shows.
     quickWindow()->setPersistentSceneGraph(false);
     quickWindow()->setPersistentGraphics(false);
+    storeFile::setFailureReporter(
+        [this](const QString &message) { emit storeWriteFailed(message); });
 
     const ModelFlags &m = family->model();
     isColorful = m.isColorful;
@@ -46,7 +49,10 @@ myQQuickView::myQQuickView(QWidget *parent, Hid_Thread &link, const QString &mod
     connect(this, &QQuickWidget::statusChanged, this, &myQQuickView::applySceneEnabled);
 }
 
-myQQuickView::~myQQuickView() = default;
+myQQuickView::~myQQuickView()
+{
+    storeFile::setFailureReporter({});
+}
 
 // Start-up diagnostics ("talon.startup"): when the first frame is drawn.
 void myQQuickView::paintEvent(QPaintEvent *event)

@@ -172,6 +172,8 @@ signals:
     void currentProfileSet(int profile);
     void profileSwitchHeld(bool held);
     void appRulesChanged();
+    // A change the stores could not write (the file was left as it was).
+    void storeWriteFailed(const QString &message);
 
 protected:
     bool event(QEvent *event) override;

@@ -7,6 +7,7 @@
 #include "input/HookManager.h"
 #include "input/X11Capture.h"
 
+#include <QDesktopServices>
 #include <QProcess>
 #include <QQmlContext>
 #include <QQuickWidget>
@@ -28,6 +29,7 @@ private slots:
     void protectionBlocksInputForItsInterval();
     void draggingMovesTheWindow();
     void typedKeysReachATextField();
+    void theHelpEntryOpensOnlyWebPages();
 };
 
 namespace {
@@ -230,6 +232,41 @@ void TestScene::typedKeysReachATextField()
     QTRY_VERIFY(w.isActiveWindow());
     QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "20", "trel"});
     QTRY_COMPARE(root->property("typed").toString(), QStringLiteral("kestrel"));
+}
+
+namespace {
+class Opened : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+} // namespace
+
+// The first entry of the help menu opens "common/url": a web page, never a
+// file, a program or another scheme the desktop would hand on.
+void TestScene::theHelpEntryOpensOnlyWebPages()
+{
+    Shell shell(Ui_Controler::defaultScene());
+    Widget &w = shell.start();
+    QQuickItem *root = w.view()->rootObject();
+    Opened opened;
+    const QStringList schemes = {"http", "https", "file", "ftp", "javascript", "smb", "ssh"};
+    for (const QString &scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &opened, "open");
+    const QStringList web = {"https://kestrel-talon.example/help", "HTTP://example.org/a?b=c"};
+    const QStringList refused = {"file:///etc/passwd", "/usr/bin/xterm", "javascript:alert(1)",
+                                 "smb://host/share",   "ssh://host",     "https://two words",
+                                 "ftp://example.org/x"};
+    for (const QString &address : web + refused) {
+        root->setProperty("url", address);
+        QMetaObject::invokeMethod(root, "askMenuCmd", Q_ARG(QVariant, 0));
+    }
+    for (const QString &scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(web[0]), QUrl(web[1])}));
 }
 
 QTEST_MAIN(TestScene)

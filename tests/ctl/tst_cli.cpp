@@ -7,9 +7,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using fixture::bus;
 
@@ -35,8 +37,11 @@ private slots:
     void fixColourOnThe560FamilyIsRefusedBeforeConnecting();
     void unusableProfilesAreRefusedBeforeAnythingIsSent_data();
     void unusableProfilesAreRefusedBeforeAnythingIsSent();
+    void hostileFilesAreRefusedBeforeAnythingIsSent_data();
+    void hostileFilesAreRefusedBeforeAnythingIsSent();
     void readingNeverWrites();
     void statusTellsWhatTheMouseAndTheConfigurationSay();
+    void theCommandLineSpeaksTheMousesTerms();
     void jsonOutputParses();
     void deviceChoosesTheRow();
 
@@ -204,7 +209,11 @@ void TestCli::usageErrorsAreOneLineAndComeBeforeConnecting()
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(err.count(QLatin1Char('\n')), 1);
     QVERIFY(err.startsWith(QStringLiteral("talonctl: ")));
-    QVERIFY(out.isEmpty());
+    // With --json the error is on standard output as an object too.
+    if (args.contains(QStringLiteral("--json")))
+        QVERIFY(out.contains(QStringLiteral("\"error\": \"keys takes no --json")));
+    else
+        QVERIFY(out.isEmpty());
     QVERIFY(bus().records().empty()); // not even opened
 }
 
@@ -215,6 +224,14 @@ void TestCli::versionAndPerCommandHelp()
     QCOMPARE(run({"dpi", "--help"}), 0);
     QVERIFY(out.startsWith(QStringLiteral("Usage: talonctl dpi ")));
     QVERIFY(!out.contains(QStringLiteral("read-profile N")));
+    // A command's help lists its own options, in lines of 80 columns.
+    QVERIFY(out.contains(QStringLiteral("  --stages N ")) &&
+            !out.contains(QStringLiteral("--slot")));
+    QCOMPARE(run({"keys", "--help"}), 0);
+    QVERIFY(out.contains(QStringLiteral("  --profile P ")) &&
+            !out.contains(QStringLiteral("--sensor")) && !out.contains(QStringLiteral("--json")));
+    QCOMPARE(run({"app-profile", "--help"}), 0);
+    QVERIFY(!out.contains(QStringLiteral("--device")) && out.contains(QStringLiteral("--config")));
     QCOMPARE(run({"help", "status"}), 0);
     QVERIFY(out.startsWith(QStringLiteral("Usage: talonctl status")));
     QCOMPARE(run({"--help"}), 0);
@@ -222,6 +239,8 @@ void TestCli::versionAndPerCommandHelp()
                                 "colors", "fix-color", "macro", "gun", "read-profile", "apply"})
         QVERIFY2(out.contains(QStringLiteral("  %1").arg(QLatin1String(command))), command);
     QVERIFY(out.contains(QStringLiteral("3  the mouse did not take a command")));
+    for (const QString &line : out.split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
 }
 
 void TestCli::nothingTakenIsNoSuccess_data()
@@ -344,6 +363,74 @@ void TestCli::unusableProfilesAreRefusedBeforeAnythingIsSent()
     QVERIFY(out.isEmpty());
 }
 
+void TestCli::hostileFilesAreRefusedBeforeAnythingIsSent_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("file"); // in the data tree
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QStringList macro{"macro", "m", "--slot", "1"};
+    QByteArray noise(50 * 1024 * 1024, 0);
+    for (char &c : noise)
+        c = char(QRandomGenerator::global()->bounded(256));
+    QTest::newRow("50 MB of noise")
+        << macro << "macro/m.bin" << noise << "macro/m.bin: larger than 1048576 bytes";
+    QTest::newRow("a huge count") << macro << "macro/m.bin"
+                                  << QByteArray("[config]\ntotal=2147483647\nrepeat=1\n")
+                                  << "macro/m.bin: config/total holds \"2147483647\"";
+    QByteArray garbled = "[config]\ntotal=4096\nrepeat=1\n[macro]\n";
+    for (int i = 0; i < 4096; ++i)
+        garbled += QByteArray::number(i) + "=press A\n";
+    QTest::newRow("4096 actions that do not parse")
+        << macro << "macro/m.bin" << garbled
+        << "macro/m.bin: macro/0 holds \"press A\": not an action";
+    QTest::newRow("an unknown key") << macro << "macro/m.bin"
+                                    << QByteArray("[config]\ntotal=2\nrepeat=1\n[macro]\n"
+                                                  "0=\"1,A\"\n1=\"2,Nothing\"\n")
+                                    << "macro/1 holds \"2,Nothing\": no key of that name";
+    QTest::newRow("an empty macro")
+        << macro << "macro/m.bin" << QByteArray("[config]\ntotal=0\nrepeat=1\n")
+        << "macro/m.bin: no action the mouse can play";
+    QByteArray tooLong = "[config]\ntotal=200\nrepeat=1\n[macro]\n";
+    for (int i = 0; i < 200; ++i)
+        tooLong += QByteArray::number(i) + (i % 2 ? "=\"2,A\"\n" : "=\"1,A\"\n");
+    QTest::newRow("more than the mouse holds")
+        << macro << "macro/m.bin" << tooLong << "200 actions do not fit";
+    QTest::newRow("a key count no mouse has")
+        << QStringList{"keys"} << "setting/apConfig.bin"
+        << QByteArray("[mouse]\nkeyCount=100000\nprofileNo=0\n[common]\ndeviceCount=1\n")
+        << "apConfig.bin: mouse/keyCount holds \"100000\", not a number from 1 to 16";
+    QTest::newRow("a profile that is a folder")
+        << QStringList{"apply", "--profile", "@tree"} << QString() << QByteArray()
+        << "not a regular file";
+    QTest::newRow("a profile that is a device")
+        << QStringList{"apply", "--profile", "/dev/zero"} << QString() << QByteArray()
+        << "/dev/zero: not a regular file";
+    QTest::newRow("a profile that is a pipe") << QStringList{"apply", "--profile", "@fifo"}
+                                              << QString() << QByteArray() << "not a regular file";
+}
+
+void TestCli::hostileFilesAreRefusedBeforeAnythingIsSent()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString config = tree(sim::Family::F553);
+    if (!file.isEmpty())
+        ModulesCopy::write(modules->path(file), content);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.pf"));
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    args.replaceInStrings(QStringLiteral("@tree"), modules->root());
+    args.replaceInStrings(QStringLiteral("@fifo"), fifo);
+
+    QCOMPARE(run(args + QStringList{"--config", config}), 2);
+    QVERIFY2(err.contains(message), qPrintable(err.left(300)));
+    QVERIFY(out.isEmpty());
+    QVERIFY(bus().frames().empty());
+}
+
 void TestCli::readingNeverWrites()
 {
     int device = -1;
@@ -377,20 +464,66 @@ void TestCli::statusTellsWhatTheMouseAndTheConfigurationSay()
     bus().state(device).keyboardOption = {0x41, 0x22, 0, 0};
     bus().state(device).currentMatrix = 3;
     bus().state(device).profileStage[3] = 2;
+    QSettings(config, QSettings::IniFormat).setValue(QStringLiteral("mouse/profileNo"), 2);
     QCOMPARE(run({"status", "--config", config}), 0);
-    QVERIFY2(out.contains(QStringLiteral("family: 560\n")), qPrintable(out));
-    QVERIFY(out.contains(QStringLiteral("model flags: colorful no, gun no, 55328 no, 571 no\n")));
-    QVERIFY(out.contains(QStringLiteral("device: row 0, 04d9:a1ee, cipher off\n")));
-    QVERIFY(out.contains(QStringLiteral("keyboard option: 41 22 00 00\n")));
-    QVERIFY(out.contains(QStringLiteral("on-device current profile: 3\n")));
-    QVERIFY(out.contains(QStringLiteral("current DPI stage: ")));
+    QVERIFY2(out.contains(QStringLiteral("controller: 560 family\n")), qPrintable(out));
+    QVERIFY(out.contains(QStringLiteral("mouse: row 0 of the device table, USB 04d9:a1ee, frames "
+                                        "not enciphered\n")));
+    QVERIFY(out.contains(QStringLiteral("lighting effects: static, breath, neon, off\n")));
+    // Numbered as --profile numbers them.
+    QVERIFY(out.contains(QStringLiteral("profile: 3 (p3.bin)\n")));
+    QVERIFY(out.contains(QStringLiteral("on-device profile: 3\n")));
+    QVERIFY(!out.contains(QStringLiteral("keyboard option")));
 
     fixture::resetBus();
     tree(sim::Family::F553, &device);
     bus().state(device).currentStage = 4;
     QCOMPARE(run({"status", "--config", modules->path(QStringLiteral("setting/apConfig.bin"))}), 0);
-    QVERIFY(out.contains(QStringLiteral("current DPI stage: 4\n")));
+    QVERIFY2(out.contains(QStringLiteral("DPI stage: 4, 2000 DPI in profile 1\n")),
+             qPrintable(out));
     QVERIFY(!out.contains(QStringLiteral("on-device")));
+}
+
+// The configuration's DPI bounds, effects by name, and a failure that is a
+// JSON object when JSON is asked for.
+void TestCli::theCommandLineSpeaksTheMousesTerms()
+{
+    const QString config = tree(sim::Family::F553);
+    QCOMPARE(run({"dpi", "--stages", "2", "800,20000", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("20000 DPI is outside this mouse's 200 to 6400")),
+             qPrintable(err));
+    QSettings(modules->path(QStringLiteral("setting/p1.bin")), QSettings::IniFormat)
+        .setValue(QStringLiteral("mouse/dpiValueArray"), QVariantList{100, 800, 1600, 3200});
+    QCOMPARE(run({"apply", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("p1.bin: mouse/dpiValueArray: 100 DPI is outside")),
+             qPrintable(err));
+    QVERIFY(bus().frames().empty());
+
+    QCOMPARE(run({"lighting", "1", "2", "4", "--config", config}), 0);
+    const sim::Frame8 byNumber = bus().frames().back();
+    bus().clearRecords();
+    QCOMPARE(run({"lighting", "Breathing", "2", "4", "--config", config}), 0);
+    QVERIFY2(out.contains(QStringLiteral("lighting effect sent: breath (1)")), qPrintable(out));
+    QVERIFY(bus().frames().back() == byNumber);
+    bus().clearRecords();
+    QCOMPARE(run({"lighting", "sparkle", "2", "4", "--config", config}), 2);
+    QVERIFY2(err.contains(QStringLiteral("it has: static, breath, neon, off")), qPrintable(err));
+    QVERIFY(bus().frames().empty());
+
+    for (const auto &[args, status] :
+         {std::pair{QStringList{"status", "--json", "--config", "/nonexistent"}, 2},
+          std::pair{QStringList{"rate", "33", "--json", "--config", config}, 2},
+          std::pair{QStringList{"keys", "--json", "--config", config}, 2}}) {
+        QCOMPARE(run(args), status);
+        const QJsonObject o = QJsonDocument::fromJson(out.toUtf8()).object();
+        QCOMPARE(o.value(QStringLiteral("status")).toInt(), status);
+        QVERIFY2(err.contains(o.value(QStringLiteral("error")).toString()), qPrintable(out));
+        QVERIFY(!o.value(QStringLiteral("error")).toString().isEmpty());
+    }
+    fixture::resetBus();
+    QCOMPARE(run({"status", "--json", "--config", config}), 1);
+    QCOMPARE(QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("error")),
+             QJsonValue(QStringLiteral("no device answered")));
 }
 
 void TestCli::jsonOutputParses()
@@ -431,9 +564,10 @@ void TestCli::deviceChoosesTheRow()
         s.setValue(QStringLiteral("1/pid"), QStringLiteral("a1ef"));
     }
     QCOMPARE(run({"status", "--config", config}), 0);
-    QVERIFY(out.contains(QStringLiteral("device: row 0, 04d9:a1ee")));
+    QVERIFY(out.contains(QStringLiteral("mouse: row 0 of the device table, USB 04d9:a1ee")));
     QCOMPARE(run({"status", "--device", "1", "--config", config}), 0);
-    QVERIFY2(out.contains(QStringLiteral("device: row 1, 04d9:a1ef")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("mouse: row 1 of the device table, USB 04d9:a1ef")),
+             qPrintable(out));
     bus().clearRecords();
     QCOMPARE(run({"rate", "250", "--device", "1", "--config", config}), 0);
     for (const sim::Record &r : bus().records())

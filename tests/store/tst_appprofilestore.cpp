@@ -21,8 +21,7 @@ private slots:
     void refusedBindings();
     void hostileLinesAreSkipped();
     void arbitraryBytes();
-    void theBoundOnRules();
-    void onlyTheHeadOfAHugeFileIsRead();
+    void theBoundsKeepEveryRule();
 };
 
 void TestAppProfileStore::roundTripOfAwkwardClasses()
@@ -150,41 +149,57 @@ void TestAppProfileStore::arbitraryBytes()
     }
 }
 
-void TestAppProfileStore::theBoundOnRules()
+// What is stored can always be read back: the longest classes fit as many
+// rules as are allowed, a file past the read limit is reported (not cut and
+// then written back shorter), and nothing the reader skips is dropped.
+void TestAppProfileStore::theBoundsKeepEveryRule()
 {
     ModulesCopy m;
     AppProfileStore store(m.root());
-    QByteArray file = "[apps]\n";
+    // 300 rules of 255 CJK characters: the largest file the rules allow.
+    for (int i = 0; i < AppProfileStore::kMaxRules; ++i) {
+        QString cls = QString(AppProfileStore::kMaxClassLength - 3, QChar(0x4E00 + i));
+        cls += QString::number(i).rightJustified(3, QLatin1Char('0'));
+        QCOMPARE(store.bind(cls, i % 10), Result::Stored);
+    }
+    QCOMPARE(store.rules().size(), AppProfileStore::kMaxRules);
+    QCOMPARE(store.bind(QStringLiteral("newcomer"), 1), Result::Full);
+    const QString last = QString(AppProfileStore::kMaxClassLength - 3, QChar(0x4E00 + 299)) + "299";
+    QCOMPARE(store.unbind(last), Result::Stored);
+    QCOMPARE(store.rules().size(), AppProfileStore::kMaxRules - 1);
+
+    // A hand-made file with more rules than allowed loses none of them when
+    // one changes; new classes are refused.
+    QByteArray file = "; mine\n[other]\nkeep=me\n[apps]\n";
     for (int i = 0; i < 1000; ++i)
         file += "app" + QByteArray::number(i) + '=' + QByteArray::number(i % 10) + '\n';
+    file += "[more]\nx=1\n";
     ModulesCopy::write(store.filePath(), file);
-
-    const AppProfileStore::Rules rules = store.rules();
-    QCOMPARE(rules.size(), AppProfileStore::kMaxRules);
-    QCOMPARE(rules.value(QStringLiteral("app0"), -1), 0);
-    QCOMPARE(rules.value(QStringLiteral("app299"), -1), 9);
-    QVERIFY(!rules.contains(QStringLiteral("app300")));
-
-    // Full: a new class is refused and the file left alone; a class already
-    // held can still change its profile.
+    QCOMPARE(store.rules().size(), 1000);
     QCOMPARE(store.bind(QStringLiteral("newcomer"), 1), Result::Full);
     QCOMPARE(ModulesCopy::read(store.filePath()), file);
     QCOMPARE(store.bind(QStringLiteral("app5"), 9), Result::Stored);
-    QCOMPARE(store.rules().size(), AppProfileStore::kMaxRules);
+    QCOMPARE(store.rules().size(), 1000);
     QCOMPARE(store.profileFor(QStringLiteral("app5")), 9);
-    QCOMPARE(store.unbind(QStringLiteral("app6")), Result::Stored);
-    QCOMPARE(store.bind(QStringLiteral("newcomer"), 1), Result::Stored);
-}
+    // The groups it does not know are kept.
+    const QByteArray written = ModulesCopy::read(store.filePath());
+    QVERIFY(written.startsWith("; mine\n[other]\nkeep=me\n[apps]\n"));
+    QVERIFY(written.endsWith("[more]\nx=1\n"));
 
-void TestAppProfileStore::onlyTheHeadOfAHugeFileIsRead()
-{
-    ModulesCopy m;
-    AppProfileStore store(m.root());
-    QByteArray file = "[apps]\nfirst=1\n";
-    file += QByteArray(8 * 1024 * 1024, ';') + '\n';
-    file += "last=2\n";
-    ModulesCopy::write(store.filePath(), file);
-    QCOMPARE(store.rules(), (AppProfileStore::Rules{{"first", 1}}));
+    // Past the read limit: reported, nothing read, nothing written over it.
+    QByteArray huge = "[apps]\nfirst=1\n" + QByteArray(8 * 1024 * 1024, ';') + "\nlast=2\n";
+    ModulesCopy::write(store.filePath(), huge);
+    QVERIFY(store.rules().isEmpty());
+    QVERIFY2(store.readError().contains(QStringLiteral("larger than")),
+             qPrintable(store.readError()));
+    QCOMPARE(store.bind(QStringLiteral("first"), 2), Result::Unreadable);
+    QCOMPARE(ModulesCopy::read(store.filePath()), huge);
+
+    // A change that would push the file past the limit is refused.
+    QByteArray big = "[other]\n" + QByteArray(AppProfileStore::kMaxFileBytes - 20, 'x') + "\n";
+    ModulesCopy::write(store.filePath(), big);
+    QCOMPARE(store.bind(QString(200, QChar(0x4E00)), 2), Result::TooLarge);
+    QCOMPARE(ModulesCopy::read(store.filePath()), big);
 }
 
 QTEST_GUILESS_MAIN(TestAppProfileStore)

@@ -22,7 +22,7 @@ private slots:
     void deleteRemovesTheFile();
     void deleteCleanUpRestoresBoundButtons();
     void importKeepsAnExistingMacroAndExportReplaces();
-    void importWithoutAMacroFolderReportsFalse();
+    void importMakesTheMacroFolderAgain();
     void hostileNamesAreRefusedEverywhere_data();
     void hostileNamesAreRefusedEverywhere();
 };
@@ -163,7 +163,7 @@ void TestMacroLibrary::deleteCleanUpRestoresBoundButtons()
              profiles.getDataList(QStringLiteral("mouseKeyMatrix/0"), true));
 }
 
-void TestMacroLibrary::importWithoutAMacroFolderReportsFalse()
+void TestMacroLibrary::importMakesTheMacroFolderAgain()
 {
     ModulesCopy m;
     ProfileStore profiles(m.root());
@@ -172,11 +172,12 @@ void TestMacroLibrary::importWithoutAMacroFolderReportsFalse()
     ModulesCopy::write(mc, "[config]\ntotal=0\nrepeat=1\n");
     QVERIFY(QDir(m.path(QStringLiteral("macro"))).removeRecursively());
     // The screen creates an empty macro when the import says false; a true
-    // here would list a macro that has no file.
-    QVERIFY(!macros.importMacro(QStringLiteral("q"), mc));
-    QVERIFY(!QFile::exists(macros.macroPath(QStringLiteral("q"))));
-    // An unreadable source copies nothing either.
-    QDir().mkpath(m.path(QStringLiteral("macro")));
+    // means the macro file is there (the folder made again).
+    QVERIFY(macros.importMacro(QStringLiteral("q"), mc));
+    QCOMPARE(ModulesCopy::read(macros.macroPath(QStringLiteral("q"))),
+             QByteArray("[config]\ntotal=0\nrepeat=1\n"));
+    QVERIFY(QFile::remove(macros.macroPath(QStringLiteral("q"))));
+    // An unreadable source copies nothing.
     QVERIFY(!macros.importMacro(QStringLiteral("q"), m.path(QStringLiteral("../absent.mc"))));
 }
 

@@ -2,9 +2,10 @@
 // The profile store: current and default profile, lists, and the whole-file
 // operations, which must never lose or half-write a profile.
 #include "StoreFixture.h"
-#include "store/FileReplace.h"
 #include "store/ProfileStore.h"
+#include "store/StoreFile.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -203,7 +204,7 @@ void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("p.bin"));
-    QVERIFY(fileReplace::writeOver(file, "[mouse]\ndpiCount=9\n"));
+    QVERIFY(bool(storeFile::writeChosen(file, "[mouse]\ndpiCount=9\n")));
     for (int i = 0; i < 40; ++i) {
         const int value = i % 10;
         ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0); // the tick's time
@@ -211,7 +212,7 @@ void TestProfileStore::aSameSizeReplacementIsSeenAtOnce()
             QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
             (i + 9) % 10);
         QVERIFY(
-            fileReplace::writeOver(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
+            storeFile::writeChosen(file, "[mouse]\ndpiCount=" + QByteArray::number(value) + "\n"));
         QCOMPARE(
             QSettings(file, QSettings::IniFormat).value(QStringLiteral("mouse/dpiCount")).toInt(),
             value);
