@@ -46,9 +46,9 @@ QStringList englishNames()
     n << QStringLiteral("0") << QStringLiteral("Enter") << QStringLiteral("Esc")
       << QStringLiteral("Back") << QStringLiteral("Tab") << QStringLiteral("Space");
     n << QStringLiteral("-") << QStringLiteral("=") << QStringLiteral("[") << QStringLiteral("]")
-      << QStringLiteral("\\") << QStringLiteral("\\") << QStringLiteral(";") << QStringLiteral("'")
-      << QStringLiteral("`") << QStringLiteral(",") << QStringLiteral(".") << QStringLiteral("/")
-      << QStringLiteral("Caps");
+      << QStringLiteral("\\") << QStringLiteral("Eur1") << QStringLiteral(";")
+      << QStringLiteral("'") << QStringLiteral("`") << QStringLiteral(",") << QStringLiteral(".")
+      << QStringLiteral("/") << QStringLiteral("Caps");
     for (int f = 1; f <= 12; ++f)
         n << QStringLiteral("F%1").arg(f);
     n << QStringLiteral("Prt") << QStringLiteral("Scr") << QStringLiteral("Pau")
@@ -64,7 +64,7 @@ QStringList englishNames()
     for (int f = 13; f <= 24; ++f)
         n << QStringLiteral("F%1").arg(f);
     n << QStringLiteral("Keypad") << QStringLiteral("Intl1") << QStringLiteral("Intl2")
-      << QStringLiteral("Intl2") << QStringLiteral("Intl4") << QStringLiteral("Intl5")
+      << QStringLiteral("Intl3") << QStringLiteral("Intl4") << QStringLiteral("Intl5")
       << QStringLiteral("Lang1") << QStringLiteral("Lang2");
     n << QStringLiteral("LCtrl") << QStringLiteral("LShift") << QStringLiteral("LAlt")
       << QStringLiteral("LWin") << QStringLiteral("RCtrl") << QStringLiteral("RShift")

@@ -14,7 +14,7 @@ DialogFrame {
     // The texts: English until the main screen lays the language file over them.
     property var langList: ["Gun editor", "Gun", "Select gun", "Cursor Adjust", "X Axis", "Y axis",
         "Fire adjust", "Rate", "Times", "Endless", "This name is already used by another entry",
-        "A name may not be empty or a number or hold a slash", "Rename", "%1MS"]
+        "A name may not be empty or a number or hold a slash", "Rename", "%1MS", "Gun%1"]
     readonly property var lang: langList
 
     readonly property var builtInNames: ["M416", "AKM", "M16A4", "SCAR-L", "Thomson", "UNP9"]
@@ -725,7 +725,7 @@ DialogFrame {
         x: 336
         y: 12
         width: 116
-        mdItems: [1, 2, 3].map(function (slot) { return gunControl.lang[1] + " " + slot })
+        mdItems: [1, 2, 3].map(function (slot) { return String(gunControl.lang[14]).arg(slot) })
         accessibleName: gunControl.lang[2]
         sourceDropBtn: gunControl.picture("sourceDropBtn")
         sourceDropBtnU: gunControl.picture("sourceDropBtnU")
