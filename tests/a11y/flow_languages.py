@@ -27,7 +27,7 @@ class Languages(FlowCase):
         for code in ("English", "German", "Russian", "Japanese", "ChineseTraditional"):
             self.assertIn(texts(code, "language")[0], names)
         self.assertEqual(len(names), len(set(names)))
-        run.press(run.find("list item", texts("German", "language")[0], inside=languages, showing=None))
+        run.press(run.find("list item", texts("German", "language")[0], inside="System Setting", showing=None))
         wait_until(lambda: run.ini("setting/apConfig.bin").get("common/language") == "German",
                    "the language stored")
         # Read once, at start: this run stays English.
