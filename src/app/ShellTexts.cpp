@@ -33,6 +33,7 @@ const QStringList &englishNotice()
         QStringLiteral("Info"),
         QStringLiteral("Detect Device"),
         QStringLiteral("Commands"),
+        QStringLiteral("Not saved"),
     };
     return texts;
 }

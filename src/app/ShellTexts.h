@@ -25,7 +25,8 @@ public:
         DeniedText,
         InfoTitle,
         Connected,
-        Commands
+        Commands,
+        NotSaved
     };
 
     ShellTexts(); // English

@@ -67,7 +67,7 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     setUpTrayIcon();
     // A change the stores could not write: the scene says so too.
     connect(view(), &myQQuickView::storeWriteFailed, this, [this](const QString &message) {
-        showNotice(tr("Not saved"), message, QSystemTrayIcon::Warning);
+        showNotice(shellTexts.notice(ShellTexts::NotSaved), message, QSystemTrayIcon::Warning);
     });
 
     monitor = new DeviceChangeMonitor(this);

@@ -768,6 +768,7 @@ Item {
     // A change the back end could not store is said over the scene.
     StoreNotice {
         id: storeNotice
+        title: deviceNotice.tr(10, "Not saved")
         z: 97
         fontFamily: mainIten.uiFontFamily
         fontSize: mainIten.fontNormalSize

@@ -27,6 +27,9 @@ Item {
     }
 
     KeyMatrix { id: keyMatrixMain; x: 24; y: 88 }
+    ReportRate { id: reportRateRect; x: 24; y: 484; width: 232; height: 56 }
+    DpiSetting { id: dpiSettingMain; x: 768; y: 56; width: 232; height: 240 }
+    LightControl { id: lightControlMain; x: 768; y: 304; width: 232; height: 296 }
     KeyAssigment { id: keyAssigmentMain }
     MacroEditor { id: macroEditorMain }
     GunControl { id: gunControlMain }
@@ -41,6 +44,8 @@ Item {
 
         // What each dialog is, the language list it takes and how it opens.
         readonly property var dialogs: [
+            { item: dpiSettingMain, list: "dpiSetting", open: function () { } },
+            { item: lightControlMain, list: "lightControl", open: function () { } },
             { item: keyMatrixMain, list: "keyMatrix", open: function () { } },
             { item: keyAssigmentMain, list: "keyAssigment", open: function () { keyAssigmentMain.show(2) } },
             { item: macroEditorMain, list: "macroEditor", open: function () { macroEditorMain.open() } },
@@ -110,10 +115,11 @@ Item {
                     checked++
                     if (dialog.item === deviceNotice)
                         deviceNotice.show("", "")
-                    else if (dialog.item !== keyMatrixMain)
+                    else if (dialog.item.hasOwnProperty("title"))
                         dialog.item.visible = false
                 }
                 faults = faults.concat(cut(busy, scene, code + "/busy"))
+                faults = faults.concat(cut(reportRateRect, reportRateRect, code + "/main"))
             }
             compare(checked, languages.length * dialogs.length)
             if (faults.length)
