@@ -51,6 +51,13 @@ configure_file(packaging/kestrel-talon.metainfo.xml.in
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALON_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The session-bus interface, where desktops and D-Bus tools look for it.
+string(REPLACE "." "/" TALON_BUS_PATH "/${TALON_APP_ID}")
+string(REPLACE "-" "_" TALON_BUS_PATH "${TALON_BUS_PATH}")
+configure_file(packaging/dbus/interface.xml.in ${CMAKE_BINARY_DIR}/packaging/dbus/${TALON_APP_ID}.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/dbus/${TALON_APP_ID}.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
+
 configure_file(packaging/kestrel-talon.1.in ${CMAKE_BINARY_DIR}/packaging/kestrel-talon.1 @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/kestrel-talon.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # talonctl's manual page and bash completion.

@@ -34,6 +34,8 @@ const QStringList &englishNotice()
         QStringLiteral("Detect Device"),
         QStringLiteral("Commands"),
         QStringLiteral("Not saved"),
+        QStringLiteral("Mouse in use"),
+        QStringLiteral("Profile not switched"),
     };
     return texts;
 }

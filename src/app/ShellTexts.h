@@ -26,7 +26,9 @@ public:
         InfoTitle,
         Connected,
         Commands,
-        NotSaved
+        NotSaved,
+        InUse,
+        NotSwitched
     };
 
     ShellTexts(); // English

@@ -6,6 +6,7 @@
 #include "AppFollow.h"
 #include "ApplicationId.h"
 #include "Autostart.h"
+#include "DesktopCommands.h"
 #include "DeviceChangeMonitor.h"
 #include "UserEvent.h"
 #include "device/DeviceAccess.h"
@@ -65,6 +66,9 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     connect(&timer, &QTimer::timeout, this, &Widget::checkDevice);
 
     setUpTrayIcon();
+    connect(&link, &Hid_Thread::deviceInUse, this, [this](const QString &message) {
+        showNotice(shellTexts.notice(ShellTexts::InUse), message, QSystemTrayIcon::Warning);
+    });
     // A change the stores could not write: the scene says so too.
     connect(view(), &myQQuickView::storeWriteFailed, this, [this](const QString &message) {
         showNotice(shellTexts.notice(ShellTexts::NotSaved), message, QSystemTrayIcon::Warning);
@@ -81,6 +85,7 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     menu->insertAction(menu->actions().value(0), profileInForce);
     connect(follow, &AppFollow::changed, this, &Widget::showProfileInForce);
     showProfileInForce();
+    commands = new DesktopCommands(*this);
 }
 
 void Widget::showProfileInForce()
@@ -171,9 +176,16 @@ void Widget::refreshTrayMenu()
 
 void Widget::chooseProfile(int profileNo)
 {
-    // The title bar's flow, except that it waits while a dialog is open or the
-    // mouse is busy (profileSwitchHeldReason) and then happens by itself.
-    callQml(view()->rootObject(), "requestProfile", Qt::QueuedConnection, profileNo);
+    // Held by a dialog or the busy mouse, the scene takes it once the hold
+    // ends; otherwise the switch a key bound to the session bus makes.
+    if (!view()->profileSwitchHeldReason().isEmpty()) {
+        callQml(view()->rootObject(), "requestProfile", Qt::QueuedConnection, profileNo);
+        return;
+    }
+    const DesktopCommands::Outcome outcome = commands->setProfile(profileNo + 1);
+    if (!outcome.ok())
+        showNotice(shellTexts.notice(ShellTexts::NotSwitched), outcome.message,
+                   QSystemTrayIcon::Warning);
 }
 
 bool Widget::trayAvailable()
@@ -197,6 +209,11 @@ void Widget::checkDevice()
     // started has nothing to find.
     if (link.isListening)
         return;
+    // Never inside another piece of work: its commands let the timer in.
+    if (link.busy()) {
+        timer.start();
+        return;
+    }
     // A loop that has just ended must be gone before its table is replaced.
     link.waitForListener();
 
@@ -216,6 +233,7 @@ void Widget::checkDevice()
 
     qDebug("Device DisConnect");
     deviceConnected = false;
+    setConnected(false);
     follow->setDeviceReady(false);
     reportProblem(table); // the paths as found: a failed open clears the link's
     if (trayAvailable())
@@ -257,18 +275,31 @@ void Widget::connectDevice()
     view()->clearHidBusy();
     deviceConnected = true;
     showNotice(shellTexts.notice(ShellTexts::InfoTitle), shellTexts.notice(ShellTexts::Connected));
-    link.startListener(unsigned(link.deviceIndex));
-    // Writing the keyboard option processes GUI events before the listener
-    // runs; a device change seen then must not re-run the check.
-    if (link.isListening)
-        timer.stop();
-    if (view()->icType == QLatin1String("560")) {
-        const unsigned reads = view()->isGun ? BoardProfiles::kCount : 2;
-        for (unsigned p = 0; p < reads; ++p)
-            view()->mouseReadProfile(p);
+    {
+        // One piece of work: no other program's frames between these.
+        const Hid_Thread::Hold held(link);
+        link.startListener(unsigned(link.deviceIndex));
+        // Writing the keyboard option processes GUI events before the listener
+        // runs; a device change seen then must not re-run the check.
+        if (link.isListening)
+            timer.stop();
+        if (view()->icType == QLatin1String("560")) {
+            const unsigned reads = view()->isGun ? BoardProfiles::kCount : 2;
+            for (unsigned p = 0; p < reads; ++p)
+                view()->mouseReadProfile(p);
+        }
     }
     view()->setEnabled(true);
+    removed = false;
     postStartUI();
+}
+
+void Widget::setConnected(bool on)
+{
+    if (connected == on)
+        return;
+    connected = on;
+    emit connectionChanged(on);
 }
 
 void Widget::postStartUI()
@@ -284,6 +315,7 @@ void Widget::customEvent(QEvent *event)
         view()->runUI();
         // initUI has run: the scene can switch profiles.
         follow->setDeviceReady(true);
+        setConnected(deviceConnected && !removed);
     }
 }
 
@@ -313,6 +345,8 @@ void Widget::eventInterfaceGone()
         [this] {
             view()->setEnabled(false);
             follow->setDeviceReady(false);
+            removed = true;
+            setConnected(false);
         },
         Qt::QueuedConnection);
 }

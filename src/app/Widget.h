@@ -15,6 +15,7 @@ class Ui_Controler;
 class myQQuickView;
 class DeviceChangeMonitor;
 class AppFollow;
+class DesktopCommands;
 class QAction;
 class QMenu;
 
@@ -42,6 +43,13 @@ public:
     QTimer &pollTimer() { return timer; }
     AppFollow *appFollow() const { return follow; }
     const ShellTexts &texts() const { return shellTexts; }
+    // What the desktop asks of the program: the session bus and the tray.
+    DesktopCommands *desktopCommands() const { return commands; }
+    // A mouse answered the last check, the scene has started on it, and it
+    // has not been unplugged since.
+    bool mouseConnected() const { return connected; }
+    // The window restored, as the tray's Show does (only with a mouse).
+    void showWindow() { requestRestore(); }
 
     // Runs QML initUI, then (from a posted event) QML run.
     void postStartUI();
@@ -64,6 +72,9 @@ public:
     void dpiStageSwitched(int stage) override;
     void eventInterfaceGone() override;
 
+signals:
+    void connectionChanged(bool connected);
+
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
     void checkDevice();
@@ -77,6 +88,7 @@ private:
     enum class Problem { None, NoMouse, Denied };
 
     void connectDevice();
+    void setConnected(bool on);
     void reportProblem(const QList<DeviceEntry> &table);
     void requestRestore();
     void restoreWindow();
@@ -100,5 +112,8 @@ private:
     bool noMouseNoticeShown = false;
     NoticeObserver noticeObserver;
     AppFollow *follow = nullptr;
+    DesktopCommands *commands = nullptr;
+    bool connected = false;
+    bool removed = false;              // the listener saw the mouse go since the last check
     QAction *profileInForce = nullptr; // the tray's line: the profile and what chose it
 };

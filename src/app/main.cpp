@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ApplicationId.h"
 #include "Autostart.h"
+#include "BusService.h"
 #include "InputWiring.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
@@ -19,6 +20,7 @@
 #include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
+Q_DECLARE_LOGGING_CATEGORY(lcBus)
 
 namespace {
 
@@ -90,6 +92,12 @@ int main(int argc, char *argv[])
         QObject::connect(&quitSignals, &QuitSignals::quitRequested, &widget, &Widget::exitSYS);
         hooks::setBackend(std::make_unique<X11Capture>());
         wireInputCallbacks(&widget); // subscribes the capture while a screen asks for keys
+        // Scripts and desktop shortcuts, and talonctl, reach the mouse through us.
+        BusService bus(widget);
+        QString busProblem;
+        if (!bus.publish(&busProblem))
+            qCWarning(lcBus).noquote() << "not on the session bus:" << busProblem;
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &bus, &BusService::withdraw);
 
         if (!options.hidden)
             widget.showNormal();

@@ -5,6 +5,7 @@
 #include "Connection.h"
 #include "DeviceCommands.h"
 #include "ProbeCommand.h"
+#include "ProgramPath.h"
 #include "device/DeviceTable.h"
 #include "store/ProfileStore.h"
 #include "store/StoreFile.h"
@@ -287,6 +288,11 @@ int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
             profileFile = options.profile;
         }
     }
+
+    int viaProgram = kOk;
+    if (programPath::run(inv.command, inv.arguments, options, inv.config.isEmpty(), out, err,
+                         &viaProgram))
+        return viaProgram;
 
     Connection connection(config, profileFile);
     // What a write killed half-way left in the data tree.

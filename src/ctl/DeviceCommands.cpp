@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "DeviceCommands.h"
+#include "ProgramPath.h"
 
 #include "AppProfileCommand.h"
 #include "Connection.h"
@@ -720,6 +721,8 @@ void status(Connection &c, const QStringList &, const Options &, Plan &plan)
             };
             if (model.is560())
                 o.insert(QStringLiteral("currentProfile"), read->boardProfile);
+            o.insert(QStringLiteral("path"),
+                     programPath::describe().section(QLatin1String(": "), 1));
             printJson(out, o);
             return;
         }
@@ -741,6 +744,7 @@ void status(Connection &c, const QStringList &, const Options &, Plan &plan)
         out << "\n";
         if (model.is560())
             out << "on-device profile: " << read->boardProfile << "\n";
+        out << programPath::describe() << "\n";
     };
 }
 

@@ -100,7 +100,7 @@ QString DeviceLock::baseNameFor(const QString &commandPath)
     return QStringLiteral("kestrel-talon-") + QString::fromLatin1(name) + QStringLiteral(".lock");
 }
 
-bool DeviceLock::acquire(int waitMs)
+bool DeviceLock::acquire(int waitMs, const std::function<void()> &whileWaiting)
 {
     if (held)
         return true;
@@ -109,53 +109,59 @@ bool DeviceLock::acquire(int waitMs)
     if (folder.isEmpty())
         return false;
     file = folder + QLatin1Char('/') + baseNameFor(path);
-
-    // Held across the wait: another thread of ours queues behind it and then
-    // shares the lock, as a nested sequence would.
-    std::lock_guard<std::mutex> g(heldLock());
-    Held &mine = heldFiles()[file];
-    if (mine.depth > 0) {
-        ++mine.depth;
-        held = true;
-        return true;
-    }
     const QByteArray name = QFile::encodeName(file);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        error = QStringLiteral("cannot open the mouse's lock %1: %2").arg(file, systemError(errno));
-        heldFiles().remove(file);
-        return false;
-    }
+
     QElapsedTimer waited;
     waited.start();
+    int fd = -1;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            break;
-        const int code = errno;
-        if (code == EINTR)
-            continue;
-        if (code != EWOULDBLOCK || waited.elapsed() >= waitMs) {
-            error =
-                code == EWOULDBLOCK
-                    ? QStringLiteral("the mouse is in use by %1; gave up waiting after %2")
-                          .arg(holderText(), seconds(waitMs))
-                    : QStringLiteral("cannot lock the mouse (%1): %2").arg(file, systemError(code));
-            ::close(fd);
-            heldFiles().remove(file);
-            return false;
+        {
+            // Each attempt under the process's own lock, never the wait: a
+            // nested sequence or another thread of ours that took it in the
+            // meantime is joined, not waited for.
+            std::lock_guard<std::mutex> g(heldLock());
+            const auto mine = heldFiles().find(file);
+            if (mine != heldFiles().end()) {
+                ++mine->depth;
+                if (fd >= 0)
+                    ::close(fd);
+                held = true;
+                return true;
+            }
+            if (fd < 0)
+                fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (fd < 0) {
+                error = QStringLiteral("cannot open the mouse's lock %1: %2")
+                            .arg(file, systemError(errno));
+                return false;
+            }
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                // Who holds it, for the message of whoever waits next.
+                const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
+                if (::ftruncate(fd, 0) != 0 ||
+                    ::pwrite(fd, pid.constData(), pid.size(), 0) != pid.size())
+                    qWarning("DeviceLock: cannot note the holder in %s", name.constData());
+                heldFiles().insert(file, Held{fd, 1});
+                held = true;
+                return true;
+            }
+            const int code = errno;
+            if (code != EINTR && (code != EWOULDBLOCK || waited.elapsed() >= waitMs)) {
+                error = code == EWOULDBLOCK
+                            ? QStringLiteral("the mouse is in use by %1; gave up waiting after %2")
+                                  .arg(holderText(), seconds(waitMs))
+                            : QStringLiteral("cannot lock the mouse (%1): %2")
+                                  .arg(file, systemError(code));
+                ::close(fd);
+                return false;
+            }
         }
+        if (whileWaiting)
+            whileWaiting();
         const qint64 left = waitMs - waited.elapsed();
         std::this_thread::sleep_for(
             std::chrono::milliseconds(qBound(qint64(1), left, qint64(kPollMs))));
     }
-    // Who holds it, for the message of whoever waits next.
-    const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.constData(), pid.size(), 0) != pid.size())
-        qWarning("DeviceLock: cannot note the holder in %s", name.constData());
-    mine.fd = fd;
-    mine.depth = 1;
-    held = true;
-    return true;
 }
 
 void DeviceLock::release()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // An advisory lock on one mouse, shared by every program of this user that
 // talks to it: held around a sequence of exchanges, it keeps a second
@@ -11,7 +12,7 @@
 //
 // Re-entrant within one process: a sequence may run commands that take the
 // lock again. Threads of one process share it (the idle token keeps them
-// apart). Waiting does not process events.
+// apart). Waiting does not process events unless the caller asks to.
 class DeviceLock
 {
 public:
@@ -24,13 +25,16 @@ public:
     DeviceLock(const DeviceLock &) = delete;
     DeviceLock &operator=(const DeviceLock &) = delete;
 
-    // Waits at most waitMs for another process to let go. False with
-    // errorString() set when it did not, or when there is no place to lock.
-    bool acquire(int waitMs = kWaitMs);
+    // Waits at most waitMs for another process to let go, calling
+    // whileWaiting between attempts (a window stays drawn that way). False
+    // with errorString() set when it did not, or when there is no place to
+    // lock.
+    bool acquire(int waitMs = kWaitMs, const std::function<void()> &whileWaiting = {});
     void release();
     bool isHeld() const { return held; }
     QString errorString() const { return error; }
     QString fileName() const { return file; }
+    QString commandPath() const { return path; }
 
     // The folder of the lock files; empty (with *why set) when neither
     // $XDG_RUNTIME_DIR nor our own folder is private to this user.

@@ -2,6 +2,7 @@
 #include "Hid_Thread.h"
 
 #include "Cipher.h"
+#include "DeviceLock.h"
 #include "HidAccess.h"
 #include "Pacing.h"
 
@@ -29,6 +30,7 @@ Hid_Thread::~Hid_Thread()
     waitForListener();
     closeCommandInterface();
     closeEventInterface();
+    locks.clear();
 }
 
 void Hid_Thread::setModel(const QString &icType, bool gunModel)
@@ -69,16 +71,47 @@ void Hid_Thread::setIdle(bool idle)
 {
     const bool was = busy();
     hidIdle = idle;
-    if (busy() != was)
-        emit busyChanged(busy());
+    busyMayHaveChanged(was);
 }
 
 void Hid_Thread::hold(int step)
 {
     const bool was = busy();
     holds = std::max(0, holds + step);
-    if (busy() != was)
-        emit busyChanged(busy());
+    busyMayHaveChanged(was);
+}
+
+void Hid_Thread::busyMayHaveChanged(bool was)
+{
+    if (busy() == was)
+        return;
+    if (!busy())
+        locks.clear(); // the piece of work is over: others may have the mouse
+    emit busyChanged(busy());
+}
+
+bool Hid_Thread::lockDevice()
+{
+    const DeviceEntry *e = entryAt(deviceIndex);
+    if (!locksDevice || !e || e->commandPath.isEmpty())
+        return true; // nothing opens: the exchange fails by itself
+    for (const auto &held : locks)
+        if (held->commandPath() == e->commandPath)
+            return true;
+    auto lock = std::make_unique<DeviceLock>(e->commandPath);
+    // The token is ours meanwhile: what the events start waits for it.
+    if (!lock->acquire(DeviceLock::kWaitMs, [] {
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+        })) {
+        if (exchanges.inUse.isEmpty())
+            exchanges.inUse = lock->errorString();
+        qWarning("%s", qPrintable(lock->errorString()));
+        emit deviceInUse(lock->errorString());
+        return false;
+    }
+    locks.push_back(std::move(lock));
+    return true;
 }
 
 bool Hid_Thread::beginExchange()
@@ -287,8 +320,11 @@ bool Hid_Thread::chkDeviceIsEnCode(int index)
 
 bool Hid_Thread::takeToken(const command::Row &row)
 {
-    if (waitIdle())
-        return true;
+    if (waitIdle()) {
+        if (lockDevice())
+            return true;
+        setIdle(true);
+    }
     qDebug("%s", row.failureLine);
     noteExchange(row, false);
     return false;

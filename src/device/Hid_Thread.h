@@ -10,6 +10,10 @@
 #include <QThread>
 #include <atomic>
 #include <hidapi/hidapi.h>
+#include <memory>
+#include <vector>
+
+class DeviceLock;
 
 // The device link: the one object that talks to the mouse. It derives from
 // QThread for the object model only and is never started: every exchange runs
@@ -20,6 +24,10 @@
 // says that the link is waiting: a command holds the token, or a piece of
 // work made of several commands (a save, a profile switch, a macro transfer)
 // holds the link between them. Whatever would start a send looks at it first.
+//
+// While busy the link also holds the lock on the mouse (DeviceLock), taken by
+// the first command of the piece of work: another process that talks to the
+// same mouse waits until the work is done, and so does this one.
 class Hid_Thread : public QThread
 {
     Q_OBJECT
@@ -43,6 +51,7 @@ public:
         int failures = 0;     // dropped for want of the token, or failed on the wire
         QString firstFailure; // slot name of the first failure
         bool lastOk = true;
+        QString inUse; // another program kept the mouse: why the first failure happened
     };
     const ExchangeRecord &exchangeRecord() const { return exchanges; }
     void resetExchangeRecord() { exchanges = ExchangeRecord(); }
@@ -55,6 +64,8 @@ public:
     bool gun() const { return isGun; }
 
     bool busy() const { return holds > 0 || !hidIdle; }
+    // Off in a tool that keeps out of other processes' way by itself.
+    bool locksDevice = true;
     // Takes the link for work made of several commands; false, and nothing
     // taken, while it is busy. Each true answer is ended by endExchange().
     Q_INVOKABLE bool beginExchange();
@@ -111,6 +122,9 @@ public:
 
 signals:
     void busyChanged(bool busy);
+    // Another program kept the mouse for longer than the lock's wait; the
+    // command was not sent. The message names the program.
+    void deviceInUse(const QString &message);
 
 public slots:
     uchar hidCS(uchar *cmd);
@@ -151,6 +165,9 @@ private:
     void hold(int step);
     // Every change of the token goes through here, so that busyChanged tells.
     void setIdle(bool idle);
+    void busyMayHaveChanged(bool was);
+    // The lock on the current entry's interface, kept until the link is idle.
+    bool lockDevice();
     DeviceEntry *entryAt(int index);
     bool currentEntryEnciphers();
     hid_device *reopenCommandInterface();
@@ -173,4 +190,5 @@ private:
     bool isGun = false;
     int holds = 0;
     ExchangeRecord exchanges;
+    std::vector<std::unique_ptr<DeviceLock>> locks;
 };

@@ -71,6 +71,8 @@ Item {
     property int keyCount: 8
     property int currentDPI: -1
     property var panelLang: ({})
+    // The report rate shown, as the profile's index (0: 125 Hz .. 3: 1000 Hz).
+    readonly property int reportRateIndex: reportRateRect.rateIndex
     readonly property int profileCount: 10
 
     // The panels, by the names the other screens use; null while absent.
@@ -370,6 +372,15 @@ Item {
     function setCurrentDPI(dpiValue) {
         if (dpiValue != 0)
             selectDPIStage(dpiValue - 1)
+    }
+
+    // The report rate chosen from outside the screens (the session bus): as
+    // a choice in the list, stored and sent. False while the link is busy.
+    function chooseReportRate(index) {
+        if (linkBusy || index < 0 || index > 3)
+            return false
+        reportRateRect.choose(index)
+        return true
     }
 
     function selectDPIStage(index) {

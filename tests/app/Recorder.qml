@@ -30,6 +30,6 @@ Item {
     function detectKeyboard(isDown, usbCode) { record("detectKeyboard " + isDown + " " + usbCode) }
     function detectMouse(isDown, zarnCode, x, y) { record("detectMouse " + isDown + " " + zarnCode + " " + x + " " + y) }
     function showDeviceNotice(kind, text) { record("showDeviceNotice " + kind + (text ? " | " + text : "")) }
-    function changeProfile(tmpProfileNo) { record("changeProfile " + tmpProfileNo) }
+    function changeProfile(tmpProfileNo) { record("changeProfile " + tmpProfileNo); return true }
     function requestProfile(tmpProfileNo) { record("requestProfile " + tmpProfileNo) }
 }

@@ -79,7 +79,10 @@ for _ in $(seq 1 200); do grep -q "Device Connect" "$work/gui.log" && break; sle
 sleep 1 # the scene loads its panels
 check "the installed program connects" grep -q "Device Connect" "$work/gui.log"
 check "its scene loads whole" bash -c "! grep -Ei 'qrc:|is not installed|cannot load|could not load' '$work/gui.log'"
-kill "$gui"; wait "$gui" 2>/dev/null; gui=
+kill "$gui"
+for _ in $(seq 1 100); do kill -0 "$gui" 2>/dev/null || break; sleep 0.1; done
+check "it ends on SIGTERM" bash -c "! kill -0 $gui 2>/dev/null"
+kill -KILL "$gui" 2>/dev/null; wait "$gui" 2>/dev/null; gui=
 [ "$failed" -eq 0 ] || cat "$work/gui.log"
 
 on dpkg-query -L kestrel-talon | sort -r >"$work/files"

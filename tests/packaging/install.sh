@@ -24,6 +24,7 @@ echo "Installed with --prefix=/usr:"
 
 for f in bin/kestrel-talon bin/talonctl share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/man/man1/kestrel-talon.1 \
+    share/dbus-1/interfaces/$id.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrel-talon/LICENSE \
     share/kestrel-talon/modules/VERSION share/kestrel-talon/modules/setting/apConfig.bin \
     share/kestrel-talon/modules/img/logo.ico share/kestrel-talon/modules/i18n/ChineseSimplified.ini; do
@@ -67,7 +68,17 @@ start_gui() { # log file; waits for the connection
     for _ in $(seq 1 150); do grep -q "Device Connect" "$1" && break; sleep 0.1; done
     grep -q "Device Connect" "$1"
 }
-stop_gui() { kill "$gui" 2>/dev/null; wait "$gui" 2>/dev/null; gui=; }
+# A program that does not end on SIGTERM is a fault, not a hang of the test.
+stop_gui() {
+    kill "$gui" 2>/dev/null
+    for _ in $(seq 1 100); do kill -0 "$gui" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$gui" 2>/dev/null; then
+        fail "it ends on SIGTERM"
+        gdb -p "$gui" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(Thread|#)' | head -60 || true
+        kill -KILL "$gui"
+    fi
+    wait "$gui" 2>/dev/null; gui=
+}
 
 check "the installed program connects" start_gui "$work/gui1.log"
 stop_gui

@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     e.usagePage2 = e.usage2 = 0xff01;
     deviceTable::locateInterfaces(e);
     Hid_Thread hid;
+    hid.locksDevice = false; // --lock says whether it keeps out of the others' way
     hid.setModel(QStringLiteral("553"), false);
     hid.deviceList = {e};
     const QString path = e.commandPath;

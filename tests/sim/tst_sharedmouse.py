@@ -5,8 +5,10 @@ Processes: clients that do not keep out of each other's way mix their
 exchanges, the device lock keeps every one whole, and the mouse's faults
 reach each process. Program (on an X server): the DPI button and the cable
 of the shared mouse reach the running program's listener and its
-device-change monitor, while talonctl drives the same mouse.
+device-change monitor, while talonctl drives the same mouse; twenty talonctl
+at once beside it, through it or under the lock, never mixed.
 """
+import glob
 import os
 import re
 import shutil
@@ -22,6 +24,9 @@ CLIENT = os.path.join(BUILD, "bin", "talon-shared-client")
 TALONCTL = os.path.join(BUILD, "bin", "talonctl")
 PROGRAM = os.path.join(BUILD, "bin", "kestrel-talon")
 MODULES = os.path.join(BUILD, "bin", "modules")
+# The program's name on the session bus, as the build installs its description.
+ID = os.path.basename(glob.glob(os.path.join(BUILD, "packaging", "dbus", "*.xml"))[0])[:-len(".xml")]
+PATH = "/" + ID.replace(".", "/").replace("-", "_")
 
 
 def frames_of(journal, pid):
@@ -67,6 +72,23 @@ class Processes(unittest.TestCase):
         for pid in pids:
             self.assertEqual(len(frames_of(journal, pid)), 9)
 
+    def test_two_talonctl_apply_in_turn(self):
+        runtime = tempfile.mkdtemp(prefix="talon-shared-run-")
+        self.addCleanup(shutil.rmtree, runtime, True)
+        config = os.path.join(MODULES, "setting", "apConfig.bin")
+        env = self.mouse.env(XDG_RUNTIME_DIR=runtime, DBUS_SESSION_BUS_ADDRESS="")
+        both = [subprocess.Popen([TALONCTL, "apply", "--config", config], env=env,
+                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                for _ in range(2)]
+        results = [(p.wait(120), p.stderr.read()) for p in both]
+        for status, err in results:
+            # In turn, or refused saying who keeps the mouse; never mixed.
+            self.assertTrue(status == 0 or (status == 3 and "in use by" in err), (status, err))
+        journal = self.mouse.journal()
+        self.assertEqual(mixed_exchanges(journal), [])
+        self.assertTrue(all(len(frames_of(journal, p.pid)) > 3 for p, r in zip(both, results)
+                            if r[0] == 0), "each apply sent its profile")
+
     def test_faults_reach_every_process(self):
         self.mouse.close()
         self.mouse = SharedMouse("553,denied")
@@ -91,11 +113,16 @@ class Program(unittest.TestCase):
         os.makedirs(runtime, mode=0o700)
         self.log = os.path.join(self.work, "log")
         self.own_journal = os.path.join(self.work, "journal")
+        # A session bus of its own: talonctl finds this program there.
+        self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.addCleanup(lambda: (self.bus.terminate(), self.bus.wait(10)))
+        self.shared = {"DBUS_SESSION_BUS_ADDRESS": self.bus.stdout.readline().strip(),
+                       "XDG_RUNTIME_DIR": runtime}
         env = self.mouse.env(TALON_SIM_JOURNAL=self.own_journal, QT_QPA_PLATFORM="xcb",
-                             QT_LOGGING_RULES="talon.*=true", XDG_RUNTIME_DIR=runtime,
-                             XDG_DATA_HOME=os.path.join(self.work, "data"),
+                             QT_LOGGING_RULES="talon.*=true", XDG_DATA_HOME=os.path.join(self.work, "data"),
                              XDG_CONFIG_HOME=os.path.join(self.work, "config"),
-                             GSETTINGS_BACKEND="memory")
+                             GSETTINGS_BACKEND="memory", **self.shared)
         with open(self.log, "w") as log:
             self.program = subprocess.Popen([os.path.join(self.work, "kestrel-talon")],
                                             cwd=self.work, env=env, stdout=log,
@@ -140,6 +167,38 @@ class Program(unittest.TestCase):
         self.wait_log("Device removed", 1)
         self.mouse.toggle_plug()
         self.wait_log("Device Connect", 2)
+
+    def test_twenty_talonctl_at_once_beside_the_program(self):
+        # rate and current-dpi go through the program; status reads the
+        # mouse itself, under the lock the program takes around its work.
+        self.wait_log("Device Connect", 1)
+        self.wait_log("profileNo|initUI", 1)
+        ask = ["gdbus", "call", "--session", "--dest", ID, "--object-path", PATH, "--method",
+               "org.freedesktop.DBus.Properties.Get", ID]
+        env = self.mouse.env(**self.shared)
+        wait_until(lambda: "true" in subprocess.run(ask + ["Connected"], env=env, capture_output=True,
+                                                    text=True).stdout, "the program on the bus")
+        commands = [["rate", "250"]] * 8 + [["current-dpi", "3"]] * 8 + [["status"]] * 4
+        config = os.path.join(self.work, "modules", "setting", "apConfig.bin")
+        running = [subprocess.Popen([TALONCTL] + c + (["--config", config] if c == ["status"] else []),
+                                    env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                   for c in commands]
+        outputs = [(p.wait(120), p.stdout.read(), p.stderr.read()) for p in running]
+        for command, (status, out, err) in zip(commands, outputs):
+            self.assertEqual(status, 0, (command, err))
+        self.assertEqual({o[1] for o in outputs[:16]}, {"report rate sent: 250 Hz\n", "current stage set: 3\n"})
+        self.assertTrue(all("path: direct, under the lock" in o[1] for o in outputs[16:]), outputs[16])
+
+        journal = self.mouse.journal()
+        self.assertEqual(mixed_exchanges(journal), [])
+        program = frames_of(journal, self.program.pid)
+        self.assertEqual(program.count("frame 01 04 00 00 00 00 00 fa"), 8, "each rate sent by the program")
+        self.assertEqual(sum(1 for f in program if f.startswith("frame 0b 03")), 8)
+        for pid in (p.pid for p in running[:16]):
+            self.assertEqual(frames_of(journal, pid), [], "a command through the program opened the mouse")
+        # What the screens hold is what the mouse got last.
+        value = lambda name: subprocess.run(ask + [name], env=env, capture_output=True, text=True).stdout
+        self.assertEqual((value("ReportRate"), value("DpiStage")), ("(<250>,)\n", "(<3>,)\n"))
 
 
 if __name__ == "__main__":

@@ -290,7 +290,7 @@ void TestFullDisk::aRealSmallFileSystem()
     QVERIFY(QFile::exists(user + QStringLiteral("/.stamp")));
     QVERIFY(AppProfileStore(user).bind(QStringLiteral("old"), 2) ==
             AppProfileStore::Result::Stored);
-    QCOMPARE(QProcess::execute("mount", {"-o", "remount,size=200k", small}), 0);
+    // Shrinking below what the copy holds fails: fill what is left instead.
     QFile filler(small + QStringLiteral("/filler"));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(4096, 'x');
