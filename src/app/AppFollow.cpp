@@ -147,18 +147,18 @@ void AppFollow::service()
     publish();
 }
 
-QString AppFollow::profileInForceText(const QStringList &rows) const
+QString AppFollow::profileInForceText(const QStringList &rows, const ShellTexts &texts) const
 {
     const int profile = follower.currentProfile();
     if (profile < 0)
         return QString();
-    QString name = tr("Profile %1").arg(profile + 1);
+    QString name = texts.tray(ShellTexts::ProfileNumber).arg(profile + 1);
     for (const QString &row : rows)
         if (row.size() > 1 && row.endsWith(QString::number(profile)))
             name = row.chopped(1);
     const QString by = follower.chosenBy();
-    return by.isEmpty() ? tr("Profile: %1, chosen by hand").arg(name)
-                        : tr("Profile: %1, chosen by %2").arg(name, by);
+    return by.isEmpty() ? texts.tray(ShellTexts::ChosenByHand).arg(name)
+                        : texts.tray(ShellTexts::ChosenBy).arg(name, by);
 }
 
 void AppFollow::publish()

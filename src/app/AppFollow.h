@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ShellTexts.h"
 #include "input/ActiveWindowWatcher.h"
 #include "input/ProfileFollower.h"
 #include "store/AppProfileStore.h"
@@ -37,7 +38,7 @@ public:
     ActiveWindowWatcher &windowWatcher() { return watcher; }
     // The tray's line: the profile in force by its row name, and what chose
     // it. rows: the profile panel's name list entries (name + digit).
-    QString profileInForceText(const QStringList &rows) const;
+    QString profileInForceText(const QStringList &rows, const ShellTexts &texts) const;
 
 signals:
     // The profile in force, what chose it, the rules or the availability.

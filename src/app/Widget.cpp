@@ -12,6 +12,7 @@
 #include "device/DeviceAccess.h"
 #include "device/DeviceTable.h"
 #include "store/DpiSwitchText.h"
+#include "store/LanguageStore.h"
 #include "store/NameListStore.h"
 #include "view/QmlCall.h"
 #include "view/Ui_Controler.h"
@@ -41,8 +42,6 @@ const char *const Widget::kTrayStyleSheet =
 
 namespace {
 const char kConfigFile[] = "./modules/setting/apConfig.bin";
-const char kNoMouseText[] =
-    "No Kestrel Talon mouse was found. Plug it in: the program connects by itself.";
 } // namespace
 
 Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowFlags())
@@ -53,17 +52,26 @@ Widget::Widget(QWidget *parent, const QUrl &scene) : QWidget(parent, Qt::WindowF
     controller->setupUi(this, link, scene.isEmpty() ? Ui_Controler::defaultScene() : scene);
     link.setModel(view()->icType, view()->isGun);
 
+    // The language is read once, at start, for the screens and for this
+    // window's texts alike; the DPI-stage notices are ready before the
+    // scene has started.
+    const LanguageStore languages(QStringLiteral("./modules"));
+    const QString language =
+        view()->configStore().getGlobalData(QStringLiteral("common/language")).toString();
+    shellTexts = ShellTexts(languages, language);
+    languages.getLangStrings(QStringLiteral("other"), language);
+
     timer.setInterval(kPollIntervalMs);
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &Widget::checkDevice);
 
     setUpTrayIcon();
     connect(&link, &Hid_Thread::deviceInUse, this, [this](const QString &message) {
-        showNotice(tr("Mouse in use"), message, QSystemTrayIcon::Warning);
+        showNotice(shellTexts.notice(ShellTexts::InUse), message, QSystemTrayIcon::Warning);
     });
     // A change the stores could not write: the scene says so too.
     connect(view(), &myQQuickView::storeWriteFailed, this, [this](const QString &message) {
-        showNotice(tr("Not saved"), message, QSystemTrayIcon::Warning);
+        showNotice(shellTexts.notice(ShellTexts::NotSaved), message, QSystemTrayIcon::Warning);
     });
 
     monitor = new DeviceChangeMonitor(this);
@@ -84,7 +92,7 @@ void Widget::showProfileInForce()
 {
     const QStringList rows =
         NameListStore::withoutSentinel(view()->getNameList(QVariant(int(NameListStore::Profile))));
-    const QString text = follow->profileInForceText(rows);
+    const QString text = follow->profileInForceText(rows, shellTexts);
     profileInForce->setText(text);
     profileInForce->setVisible(!text.isEmpty());
 }
@@ -108,11 +116,11 @@ void Widget::setUpTrayIcon()
 {
     trayIcon = new QSystemTrayIcon(this);
     trayMenu = new QMenu(this);
-    showAction = trayMenu->addAction(tr("Show"));
+    showAction = trayMenu->addAction(shellTexts.tray(ShellTexts::Show));
     connect(showAction, &QAction::triggered, this, &Widget::requestRestore);
     trayMenu->addSeparator();
     // The profile rows go here, rebuilt each time the menu opens.
-    autostartAction = trayMenu->addAction(tr("Start at login"));
+    autostartAction = trayMenu->addAction(shellTexts.tray(ShellTexts::StartAtLogin));
     autostartAction->setCheckable(true);
     connect(autostartAction, &QAction::triggered, this, [this](bool on) {
         if (!autostart::setEnabled(on, QCoreApplication::applicationFilePath()))
@@ -120,7 +128,7 @@ void Widget::setUpTrayIcon()
         autostartAction->setChecked(autostart::enabled());
     });
     trayMenu->addSeparator();
-    quitAction = new QAction(tr("Quit (&Q)"), this);
+    quitAction = new QAction(shellTexts.tray(ShellTexts::Quit), this);
     connect(quitAction, &QAction::triggered, this, &Widget::exitSYS);
     trayMenu->addAction(quitAction);
     trayMenu->setStyleSheet(QString::fromLatin1(kTrayStyleSheet));
@@ -176,7 +184,8 @@ void Widget::chooseProfile(int profileNo)
     }
     const DesktopCommands::Outcome outcome = commands->setProfile(profileNo + 1);
     if (!outcome.ok())
-        showNotice(tr("Profile not switched"), outcome.message, QSystemTrayIcon::Warning);
+        showNotice(shellTexts.notice(ShellTexts::NotSwitched), outcome.message,
+                   QSystemTrayIcon::Warning);
 }
 
 bool Widget::trayAvailable()
@@ -237,17 +246,19 @@ void Widget::reportProblem(const QList<DeviceEntry> &table)
 {
     const QList<DeviceEntry> refused = deviceAccess::denied(table);
     if (!refused.isEmpty()) {
-        const QString help = deviceAccess::permissionHelp(refused);
+        const QString help =
+            deviceAccess::permissionHelp(refused, shellTexts.notice(ShellTexts::DeniedText));
         if (problem != Problem::Denied)
-            showNotice(tr("Mouse not accessible"), help, QSystemTrayIcon::Warning);
+            showNotice(shellTexts.notice(ShellTexts::DeniedTitle), help, QSystemTrayIcon::Warning);
         problem = Problem::Denied;
         view()->showDeviceNotice(QStringLiteral("denied"), help);
     } else if (!deviceAccess::anyPresent(table)) {
+        const QString text = shellTexts.notice(ShellTexts::NoMouseText);
         if (!noMouseNoticeShown)
-            showNotice(QStringLiteral("Info"), tr(kNoMouseText));
+            showNotice(shellTexts.notice(ShellTexts::InfoTitle), text);
         noMouseNoticeShown = true;
         problem = Problem::NoMouse;
-        view()->showDeviceNotice(QStringLiteral("noMouse"), tr(kNoMouseText));
+        view()->showDeviceNotice(QStringLiteral("noMouse"), text);
     } else {
         // Present, but it did not answer: nothing the user can fix here.
         problem = Problem::None;
@@ -263,7 +274,7 @@ void Widget::connectDevice()
     problem = Problem::None;
     view()->clearHidBusy();
     deviceConnected = true;
-    showNotice(QStringLiteral("Info"), QStringLiteral("Detect Device"));
+    showNotice(shellTexts.notice(ShellTexts::InfoTitle), shellTexts.notice(ShellTexts::Connected));
     {
         // One piece of work: no other program's frames between these.
         const Hid_Thread::Hold held(link);
@@ -321,7 +332,8 @@ void Widget::dpiStageSwitched(int stage)
         [this, stage] {
             view()->setCurrentDPI(stage);
             const int index = stage >= 1 && stage <= 7 ? stage - 1 : 7;
-            showNotice(QStringLiteral("Info"), dpiSwitchText::text(index) + QLatin1Char(' '));
+            showNotice(shellTexts.notice(ShellTexts::InfoTitle),
+                       dpiSwitchText::text(index) + QLatin1Char(' '));
         },
         Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ShellTexts.h"
 #include "device/DeviceEvents.h"
 #include "device/Hid_Thread.h"
 
@@ -41,6 +42,7 @@ public:
     QSystemTrayIcon *tray() const { return trayIcon; }
     QTimer &pollTimer() { return timer; }
     AppFollow *appFollow() const { return follow; }
+    const ShellTexts &texts() const { return shellTexts; }
     // What the desktop asks of the program: the session bus and the tray.
     DesktopCommands *desktopCommands() const { return commands; }
     // A mouse answered the last check, the scene has started on it, and it
@@ -105,6 +107,7 @@ private:
     QAction *quitAction = nullptr;
     QList<QAction *> profileActions;
     DeviceChangeMonitor *monitor = nullptr;
+    ShellTexts shellTexts;
     Problem problem = Problem::None;
     bool noMouseNoticeShown = false;
     NoticeObserver noticeObserver;

@@ -30,15 +30,30 @@ bool enter()
     return QDir::setCurrent(choose(exeDir, userData::userRoot(), QLocale::system().name()));
 }
 
+const char *fontLanguage(const QString &language)
+{
+    // Chinese (both scripts), Japanese and Korean share characters whose
+    // forms differ: fontconfig picks the forms of the language it is given.
+    static const struct
+    {
+        const char *language;
+        const char *fcLang;
+    } kForms[] = {{"ChineseSimplified", "zh-cn"},
+                  {"ChineseTraditional", "zh-tw"},
+                  {"Japanese", "ja"},
+                  {"Korean", "ko"}};
+    for (const auto &f : kForms)
+        if (language == QLatin1String(f.language))
+            return f.fcLang;
+    return nullptr;
+}
+
 void followLanguageInFonts()
 {
     const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    // Without a Chinese locale fontconfig would pick the Japanese forms of
-    // the shared characters.
-    if (config.value(QStringLiteral("common/language")).toString() ==
-            QLatin1String("ChineseSimplified") &&
-        qEnvironmentVariableIsEmpty("FC_LANG"))
-        qputenv("FC_LANG", "zh-cn");
+    const char *fcLang = fontLanguage(config.value(QStringLiteral("common/language")).toString());
+    if (fcLang && qEnvironmentVariableIsEmpty("FC_LANG"))
+        qputenv("FC_LANG", fcLang);
 }
 
 } // namespace workingDirectory

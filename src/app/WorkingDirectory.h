@@ -14,9 +14,13 @@ QString choose(const QString &executableDir, const QString &userDataDir, const Q
 // Makes it current. False when the folder could not be entered.
 bool enter();
 
-// Chinese texts in the scene's fallback font ("sans-serif") take the
-// Simplified Chinese glyphs of the desktop's CJK font. Call before any text
-// is drawn.
+// The fontconfig language ("zh-cn", "zh-tw", "ja", "ko") whose glyph forms
+// the texts of a language code need; null where the default serves.
+const char *fontLanguage(const QString &language);
+
+// Chinese, Japanese and Korean texts in the scene's fallback font
+// ("sans-serif") take their own glyph forms of the desktop's CJK font. Call
+// before any text is drawn.
 void followLanguageInFonts();
 
 } // namespace workingDirectory

@@ -497,7 +497,7 @@ QString checkMacro(const QStringList &args, const Options &o)
 
 // The library's entries as the mouse will play them; an error names the
 // file and the entry that cannot be.
-bool macroActions(const MacroLibrary::Stored &stored, const QStringList &names,
+bool macroActions(const MacroLibrary::Stored &stored, keyNames::Lookup &names,
                   QVector<macroEncoder::Action> &actions, QString &error)
 {
     for (int i = 0; i < stored.actions.size(); ++i) {
@@ -523,9 +523,9 @@ bool macroActions(const MacroLibrary::Stored &stored, const QStringList &names,
             if (!ok || a.value < 0 || a.value > 65535)
                 return bad(QStringLiteral("a delay is 0 to 65535 ms"));
         } else {
-            if (!names.mid(0, keyNames::kCount).contains(info))
+            a.value = names.code(info);
+            if (!a.value)
                 return bad(QStringLiteral("no key of that name"));
-            a.value = keyNames::codeForName(names, info);
         }
         actions << a;
     }
@@ -544,12 +544,15 @@ void macro(Connection &c, const QStringList &args, const Options &o, Plan &plan)
         o.language.isEmpty()
             ? c.config().getGlobalData(QStringLiteral("common/language")).toString()
             : o.language;
-    QStringList names =
-        LanguageStore(c.modulesRoot()).getLangStrings(QStringLiteral("keyCode"), language);
+    const LanguageStore languages(c.modulesRoot());
+    QStringList names = languages.getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
     QVector<macroEncoder::Action> actions;
-    if (!macroActions(stored, names, actions, plan.error))
+    // A macro recorded before a change of language keeps the names of then.
+    keyNames::Lookup lookup(names,
+                            [&languages, language] { return languages.otherKeyNames(language); });
+    if (!macroActions(stored, lookup, actions, plan.error))
         return;
     const QByteArray block = macroEncoder::encode(actions, stored.repeat);
     if (block.size() <= 2) {

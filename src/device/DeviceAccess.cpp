@@ -63,17 +63,23 @@ QString udevRule(const QList<DeviceEntry> &rows)
     return lines.join(QLatin1Char('\n'));
 }
 
+const char kPermissionExplanation[] =
+    "The mouse is plugged in, but this user may not open it (permission denied). Install the "
+    "udev rule that gives the user at the seat access, then reload udev:";
+
 QString permissionHelp(const QList<DeviceEntry> &rows)
+{
+    return permissionHelp(rows, QString::fromLatin1(kPermissionExplanation));
+}
+
+QString permissionHelp(const QList<DeviceEntry> &rows, const QString &explanation)
 {
     QString quoted;
     for (const QString &line : udevRule(rows).split(QLatin1Char('\n')))
         quoted += QStringLiteral(" '") + line + QLatin1Char('\'');
-    return QStringLiteral(
-               "The mouse is plugged in, but this user may not open it (permission denied). "
-               "Install the udev rule that gives the user at the seat access, then reload "
-               "udev:\n"
-               "printf '%s\\n'") +
-           quoted +
+    // The commands are shell, whatever the language; the explanation is one
+    // line, the notice card takes its first line for it.
+    return explanation.simplified() + QStringLiteral("\nprintf '%s\\n'") + quoted +
            QStringLiteral(" | sudo tee /etc/udev/rules.d/70-kestrel-talon.rules\n"
                           "sudo udevadm control --reload && sudo udevadm trigger");
 }

@@ -20,7 +20,12 @@ bool anyPresent(const QList<DeviceEntry> &table);
 // The udev rule lines that give the user at the seat access to these rows.
 QString udevRule(const QList<DeviceEntry> &rows);
 
+// What is wrong, in English.
+extern const char kPermissionExplanation[];
+
 // What is wrong and the two commands that install the rule, for people.
+// `explanation` is the first line, the commands follow it.
 QString permissionHelp(const QList<DeviceEntry> &rows);
+QString permissionHelp(const QList<DeviceEntry> &rows, const QString &explanation);
 
 } // namespace deviceAccess

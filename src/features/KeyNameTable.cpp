@@ -2,6 +2,7 @@
 #include "KeyNameTable.h"
 
 #include <array>
+#include <utility>
 
 namespace keyNames {
 
@@ -45,9 +46,9 @@ QStringList englishNames()
     n << QStringLiteral("0") << QStringLiteral("Enter") << QStringLiteral("Esc")
       << QStringLiteral("Back") << QStringLiteral("Tab") << QStringLiteral("Space");
     n << QStringLiteral("-") << QStringLiteral("=") << QStringLiteral("[") << QStringLiteral("]")
-      << QStringLiteral("\\") << QStringLiteral("\\") << QStringLiteral(";") << QStringLiteral("'")
-      << QStringLiteral("`") << QStringLiteral(",") << QStringLiteral(".") << QStringLiteral("/")
-      << QStringLiteral("Caps");
+      << QStringLiteral("\\") << QStringLiteral("Eur1") << QStringLiteral(";")
+      << QStringLiteral("'") << QStringLiteral("`") << QStringLiteral(",") << QStringLiteral(".")
+      << QStringLiteral("/") << QStringLiteral("Caps");
     for (int f = 1; f <= 12; ++f)
         n << QStringLiteral("F%1").arg(f);
     n << QStringLiteral("Prt") << QStringLiteral("Scr") << QStringLiteral("Pau")
@@ -63,7 +64,7 @@ QStringList englishNames()
     for (int f = 13; f <= 24; ++f)
         n << QStringLiteral("F%1").arg(f);
     n << QStringLiteral("Keypad") << QStringLiteral("Intl1") << QStringLiteral("Intl2")
-      << QStringLiteral("Intl2") << QStringLiteral("Intl4") << QStringLiteral("Intl5")
+      << QStringLiteral("Intl3") << QStringLiteral("Intl4") << QStringLiteral("Intl5")
       << QStringLiteral("Lang1") << QStringLiteral("Lang2");
     n << QStringLiteral("LCtrl") << QStringLiteral("LShift") << QStringLiteral("LAlt")
       << QStringLiteral("LWin") << QStringLiteral("RCtrl") << QStringLiteral("RShift")
@@ -87,6 +88,23 @@ QString nameForCode(const QStringList &names, unsigned char code)
         if (codeAt(i) == code)
             return i < names.size() ? names[i] : QString();
     return {};
+}
+
+Lookup::Lookup(QStringList names, Others others)
+    : current(std::move(names)), fetchOthers(std::move(others))
+{
+}
+
+unsigned char Lookup::code(const QString &name)
+{
+    if (const unsigned char c = codeForName(current, name))
+        return c;
+    if (!others)
+        others = fetchOthers ? fetchOthers() : QList<QStringList>();
+    for (const QStringList &names : *others)
+        if (const unsigned char c = codeForName(names, name))
+            return c;
+    return 0;
 }
 
 } // namespace keyNames

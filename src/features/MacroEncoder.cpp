@@ -61,6 +61,12 @@ QByteArray closing(int delayUnits, bool release)
 
 QVector<Action> parse(const QStringList &entries, const QStringList &keyNames)
 {
+    keyNames::Lookup names(keyNames);
+    return parse(entries, names);
+}
+
+QVector<Action> parse(const QStringList &entries, keyNames::Lookup &names)
+{
     QVector<Action> actions;
     for (const QString &entry : entries) {
         const int comma = entry.indexOf(QLatin1Char(','));
@@ -70,7 +76,7 @@ QVector<Action> parse(const QStringList &entries, const QStringList &keyNames)
         a.type = entry.left(comma).trimmed().toInt();
         const QString info = entry.mid(comma + 1);
         a.value = a.type == Delay ? qBound(0, info.trimmed().toInt(), 65535)
-                                  : keyNames::codeForName(keyNames, info);
+                                  : names.code(info);
         actions << a;
     }
     return actions;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "KeyNameTable.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QVector>
@@ -24,6 +26,8 @@ struct Action
 // Library entries ("type,info") with key names looked up in `keyNames` (a
 // language's list; unknown names give code 0).
 QVector<Action> parse(const QStringList &entries, const QStringList &keyNames);
+// The same, names looked up in the language in force and then in the others.
+QVector<Action> parse(const QStringList &entries, keyNames::Lookup &names);
 
 // At most 128 bytes; actions that would not fit with the terminator are left
 // out.

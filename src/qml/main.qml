@@ -19,8 +19,11 @@ Item {
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int zarnCode, int x, int y)
 
+    // 11 .. 13: the busy text, the help menu's version entry and the name
+    // of the title bar's profile list.
     property var mainLang: ["Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
-        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""]
+        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "LOADING ......", "Version %1",
+        "Profile", ""]
     property bool initProfile: true
     property bool isScrollRateFocus: false
     property string fontFamily: "微软雅黑"
@@ -34,6 +37,10 @@ Item {
     property color fontColor: "#ffffff"
     property string language: "ChineseSimplified"
     property string url: "https://kestrel-talon.example/support"
+    property string programVersion: ""          // the back end's, read with the configuration
+    // The language lists are read once per run, by the first initUI or by
+    // the first notice about the mouse, whichever comes first.
+    property bool languageLoaded: false
     property bool isColorful: false
     property bool isGun: true
     property string icType: "553"
@@ -294,7 +301,8 @@ Item {
                 if (ui_View.mouseReadCurrentProfile() != 1)
                     hid.hid560_02H_SetCurrentProfile(1)
             }
-            loadLanguage()
+            if (!languageLoaded)
+                loadLanguage()
             if (profileMain)
                 profileMain.init()
             var stored = ui_View.getGlobalData("mouse/profileNo")
@@ -323,6 +331,10 @@ Item {
     // Why no mouse is connected, from the back end: the notice covers the
     // scene ("" takes it away); before the first start it is all there is.
     function showDeviceNotice(kind, text) {
+        if (!languageLoaded && kind !== "") {
+            readLanguageSetting()
+            loadLanguage()
+        }
         deviceNotice.show(kind, text)
         if (!isPownOn)
             mainIten.visible = kind !== ""
@@ -644,12 +656,20 @@ Item {
             keyCount = count
         if (mouseMain)
             mouseMain.keyCount = keyCount
-        var lang = ui_View.getGlobalData("common/language")
-        if (lang)
-            language = lang
+        readLanguageSetting()
         var address = ui_View.getGlobalData("common/url")
         if (address)
             url = address
+        var version = typeof ui_View.getVersion === "function" ? ui_View.getVersion() : ""
+        programVersion = version ? String(version) : ""
+    }
+
+    function readLanguageSetting() {
+        if (languageLoaded)
+            return
+        var lang = ui_View.getGlobalData("common/language")
+        if (lang)
+            language = lang
     }
 
     // A loaded list replaces the built-in one position by position; the
@@ -677,6 +697,7 @@ Item {
     }
 
     function loadLanguage() {
+        languageLoaded = true
         mainLang = mergeLang(mainLang, ui_View.getLangStrings("main", language))
         var lists = {}
         var types = ["keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
@@ -691,6 +712,7 @@ Item {
             _KeyCodeString.keyCodeStr = mergeLang(_KeyCodeString.keyCodeStr, keyNames)
         // The back end takes the DPI-switch notices from this list.
         ui_View.getLangStrings("other", language)
+        deviceNotice.langList = mergeLang(deviceNotice.langList, ui_View.getLangStrings("notice", language))
     }
 
     // A panel that loads after the start-up sequence gets what the main
@@ -757,6 +779,7 @@ Item {
     // A change the back end could not store is said over the scene.
     StoreNotice {
         id: storeNotice
+        title: deviceNotice.tr(10, "Not saved")
         z: 97
         fontFamily: mainIten.uiFontFamily
         fontSize: mainIten.fontNormalSize
@@ -771,11 +794,12 @@ Item {
         id: protectUIItem
         anchors.centerIn: parent
         z: 99
+        text: mainIten.mainLang[11]
         textColor: mainIten.fontColor
         textSize: mainIten.fontNormalSize
         textFamily: mainIten.uiFontFamily
         Accessible.role: Accessible.StaticText
-        Accessible.name: "LOADING ......"
+        Accessible.name: text
     }
 
     Timer {
@@ -965,6 +989,7 @@ Item {
         sourceDropBtn: mainIten.sourceDropBtn
         sourceDropBtnU: mainIten.sourceDropBtnU
         profileModel: mainIten.profileMain ? mainIten.profileMain.profileDataModel0 : []
+        profileListName: mainIten.mainLang[13]
         fontFamily: mainIten.uiFontFamily
         fontSize: mainIten.fontNormalSize
         hoverColor: mainIten.colorOrange
@@ -1141,7 +1166,7 @@ Item {
         x: 724
         y: 30
         visible: false
-        entries: [mainIten.url, "verison:1.0"]
+        entries: [mainIten.url, String(mainIten.mainLang[12]).arg(mainIten.programVersion)]
         maxWidth: mainIten.width - x
         fillColor: mainIten.colorGray0
         borderColor: mainIten.colorGray1

@@ -4,6 +4,8 @@
 #include "DpiSwitchText.h"
 #include "PlainFileName.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 LanguageStore::LanguageStore(const QString &modulesRoot) : root(modulesRoot) {}
@@ -31,4 +33,35 @@ QStringList LanguageStore::getLangStrings(const QString &typeStr, const QString 
     if (typeStr == QLatin1String("other"))
         dpiSwitchText::replace(out);
     return out;
+}
+
+QStringList LanguageStore::languageCodes() const
+{
+    QStringList codes;
+    const QFileInfoList files = QDir(root + QStringLiteral("/i18n"))
+                                    .entryInfoList({QStringLiteral("*.ini")}, QDir::Files,
+                                                   QDir::Name);
+    for (const QFileInfo &file : files)
+        if (isPlainFileName(file.completeBaseName()))
+            codes << file.completeBaseName();
+    return codes;
+}
+
+QString LanguageStore::ownName(const QString &langCode) const
+{
+    const QString name = getLangStrings(QStringLiteral("language"), langCode).value(0).trimmed();
+    return name.isEmpty() ? langCode : name;
+}
+
+QList<QStringList> LanguageStore::otherKeyNames(const QString &langCode) const
+{
+    const QString english = QStringLiteral("English");
+    QStringList order = languageCodes();
+    order.removeAll(english);
+    order.prepend(english);
+    order.removeAll(langCode);
+    QList<QStringList> lists;
+    for (const QString &code : order)
+        lists << getLangStrings(QStringLiteral("keyCode"), code);
+    return lists;
 }

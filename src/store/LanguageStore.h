@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,14 @@ public:
     // The list typeStr of the language; a missing file or group gives an empty
     // list. The list "other" also supplies the DPI-switch notices.
     QStringList getLangStrings(const QString &typeStr, const QString &langCode) const;
+
+    // The codes of the languages there are files for, in file-name order.
+    QStringList languageCodes() const;
+    // A language's name in that language (its "language" list), else its code.
+    QString ownName(const QString &langCode) const;
+    // The key names of every language but `langCode`: English first, then
+    // the others in file-name order.
+    QList<QStringList> otherKeyNames(const QString &langCode) const;
 
 private:
     QString root;

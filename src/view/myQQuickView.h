@@ -161,6 +161,11 @@ public slots:
     // "isGun", "is55328", "is571" and "icType"), so that the scene draws the
     // mouse the back end talks to.
     QVariantMap getModelFlags();
+    // The languages there are files for, each as "code" (the file's name,
+    // what "common/language" holds) and "name" (its name in itself).
+    QVariantList getLanguages();
+    // The program's version, as --version prints it.
+    QString getVersion();
 
 signals:
     void keyCaptureWanted(bool wanted);

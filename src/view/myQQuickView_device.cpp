@@ -109,8 +109,10 @@ QVariantList myQQuickView::encodeMacroData(QStringList macroList, QVariant repea
     QStringList names = languages.getLangStrings(QStringLiteral("keyCode"), language);
     if (names.isEmpty())
         names = keyNames::englishNames();
+    // A macro recorded before a change of language keeps the names of then.
+    keyNames::Lookup lookup(names, [this, language] { return languages.otherKeyNames(language); });
     const QByteArray block =
-        macroEncoder::encode(macroEncoder::parse(macroList, names), repeat.toInt());
+        macroEncoder::encode(macroEncoder::parse(macroList, lookup), repeat.toInt());
     QVariantList out;
     for (char b : block)
         out << int(static_cast<unsigned char>(b));

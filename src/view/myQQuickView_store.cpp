@@ -160,3 +160,17 @@ void myQQuickView::setDataList(QVariant key, QVariantList datalist)
 {
     profiles.setDataList(key.toString(), datalist);
 }
+
+QVariantList myQQuickView::getLanguages()
+{
+    QVariantList out;
+    for (const QString &code : languages.languageCodes())
+        out << QVariantMap{{QStringLiteral("code"), code},
+                           {QStringLiteral("name"), languages.ownName(code)}};
+    return out;
+}
+
+QString myQQuickView::getVersion()
+{
+    return QStringLiteral(TALON_VERSION);
+}

@@ -24,9 +24,9 @@ def ini_list(values):
 
 class LightControl(FlowCase):
 
-    def choose_effect(self, run, name):
+    def choose_effect(self, run, name, combo="Light effect"):
         run.press(run.find("list item", name, showing=None))
-        wait_until(lambda: run.selected_child(run.find("combo box", "Light effect")) == name,
+        wait_until(lambda: run.selected_child(run.find("combo box", combo)) == name,
                    "%s chosen" % name)
 
     def recolour(self, run, block_name, hue_position, new_name):
@@ -113,12 +113,13 @@ class LightControl(FlowCase):
         run.wait_showing("push button", "保存")
         run.wait_idle()
         entries = [n.name for n in run.all("list item", inside="灯光")
-                   if n.parent.name == "Light effect"]
+                   if n.parent.name == "灯效"]
         self.assertEqual(entries, ["关闭灯光", "单色常亮", "多彩常亮", "单色呼吸", "多彩呼吸", "色彩循环",
                                    "彩虹波浪", "按键反应", "色彩流动", "辉光", "流星"])
-        self.choose_effect(run, "彩虹波浪")
+        self.choose_effect(run, "彩虹波浪", combo="灯效")
         run.find("slider", "速度", inside="灯光")
-        run.find("slider", "Stage 1", inside="DPI")
+        # Names that show text speak the language too.
+        run.find("slider", "第 1 档", inside="DPI")
         run.screenshot("light-571-chinese")
 
 

@@ -134,7 +134,7 @@ class Profiles(FlowCase):
         before = self.setting_files(run)
         run.press("push button", "Import", inside=DIALOG)
         asked = run.wait_showing("dialog", "Import")
-        run.find("label", re.compile(r'.* replaces "b"'), inside="Import")
+        run.find("label", re.compile(r'.* replaces “b”'), inside="Import")
         run.screenshot("profile-import-over-a-row")
         run.press("push button", "Cancel", inside="Import")
         run.wait_hidden("dialog", "Import")

@@ -2,7 +2,9 @@
 """The title bar: the help menu with its two entries, the profile list, and
 Close, which hides the window while the program stays in the tray."""
 
-from talon_a11y import FlowCase, main, wait_until
+import subprocess
+
+from talon_a11y import EXECUTABLE, FlowCase, main, wait_until
 
 URL = "https://kestrel-talon.example/help"  # "common/url" of the shipped configuration
 
@@ -22,7 +24,10 @@ class TitleBar(FlowCase):
         self.assertEqual((x, y), (724, 30))
         self.assertTrue(200 <= width <= 300, width)
         entries = run.all("menu item", inside=None, showing=True)
-        self.assertEqual([e.name for e in entries], [URL, "verison:1.0"])
+        # The version the program itself gives ("kestrel-talon 0.1.0").
+        version = subprocess.run([EXECUTABLE, "--version"], capture_output=True, text=True,
+                                 check=True).stdout.split()[-1]
+        self.assertEqual([e.name for e in entries], [URL, "Version " + version])
         run.screenshot("help-menu")
 
         # The version entry does nothing but close the menu.

@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/UserEvent.h"
 #include "store/DpiSwitchText.h"
+#include "store/LanguageStore.h"
 #include "view/Ui_Controler.h"
 
 #include <QMenu>
@@ -55,6 +56,7 @@ private slots:
     void cleanup() { dpiSwitchText::reset(); }
 
     void connectingStartsEverything();
+    void theTrayAndTheNoticesSpeakTheConfiguredLanguage();
     void the560FamilyReadsItsProfilesBeforeTheViewIsEnabled_data();
     void the560FamilyReadsItsProfilesBeforeTheViewIsEnabled();
     void withoutADeviceTheWindowHidesAndTheTrayStays();
@@ -342,6 +344,36 @@ void TestShell::restoreRequestsNeedAConnectedDevice()
     QTRY_VERIFY(w.isVisible());
 }
 
+void TestShell::theTrayAndTheNoticesSpeakTheConfiguredLanguage()
+{
+    Shell shell;
+    shell.configure(QStringLiteral("common/language"), QStringLiteral("Japanese"));
+    const LanguageStore languages(shell.modules.root());
+    const QStringList tray = languages.getLangStrings(QStringLiteral("tray"), "Japanese");
+    const QStringList notice = languages.getLangStrings(QStringLiteral("notice"), "Japanese");
+    QCOMPARE(tray.size(), 6);
+    QVERIFY(notice.size() >= 9);
+    Widget &w = shell.start();
+    QStringList notices;
+    w.observeNotices([&notices](const QString &title, const QString &text,
+                                QSystemTrayIcon::MessageIcon,
+                                int) { notices << title + '|' + text; });
+
+    QStringList menu;
+    for (const QAction *a : w.tray()->contextMenu()->actions())
+        if (!a->isSeparator())
+            menu << a->text();
+    // The profile rows and the line of the profile in force lie between.
+    QVERIFY2(menu.contains(tray[0]) && menu.contains(tray[1]) && menu.last() == tray[2],
+             qPrintable(menu.join('|')));
+
+    w.checkDevice(); // no mouse yet
+    QCOMPARE(notices, QStringList{notice[7] + '|' + notice[5]});
+    bus().plug(sim::MouseConfig{});
+    w.checkDevice();
+    QCOMPARE(notices.last(), notice[7] + '|' + notice[8]);
+}
+
 void TestShell::quitClearsTheListenerFlagFirst()
 {
     Shell shell;
@@ -462,7 +494,9 @@ void TestShell::viewSlotsInTheirDeclaredOrder()
         "getAppProfiles", "bindAppProfile", "unbindAppProfile", "lastForeignApp",
         "appFollowAvailable",
         // the model's flags as the device operations read them
-        "getModelFlags"};
+        "getModelFlags",
+        // the system settings' choice of language, the help menu's version
+        "getLanguages", "getVersion"};
     const QMetaObject &mo = myQQuickView::staticMetaObject;
     QStringList declared;
     for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)

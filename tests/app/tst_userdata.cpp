@@ -2,7 +2,7 @@
 // The user's copy of the data tree: made on the first start with the
 // locale's language, refreshed after an upgrade without losing what the user
 // made, left alone while current; a portable tree chooses its language once;
-// the scene's fallback font takes Simplified Chinese glyphs for Chinese.
+// the scene's fallback font takes each CJK language's own glyph forms.
 #include "app/WorkingDirectory.h"
 #include "store/UserData.h"
 
@@ -67,7 +67,7 @@ class TestUserData : public QObject
     Q_OBJECT
 
 private slots:
-    void chineseTextsTakeSimplifiedGlyphs(); // first: fonts are resolved once per process
+    void cjkTextsTakeTheirOwnGlyphs(); // first: fonts are resolved once per process
     void theLanguageFollowsTheLocale_data();
     void theLanguageFollowsTheLocale();
     void everyShippedLanguageHasItsLocales();
@@ -79,7 +79,7 @@ private slots:
     void theExecutableFindsItsInstalledData();
 };
 
-void TestUserData::chineseTextsTakeSimplifiedGlyphs()
+void TestUserData::cjkTextsTakeTheirOwnGlyphs()
 {
     Trees trees;
     QSettings(trees.shipped() + QStringLiteral("/setting/apConfig.bin"), QSettings::IniFormat)
@@ -94,6 +94,24 @@ void TestUserData::chineseTextsTakeSimplifiedGlyphs()
     QCOMPARE(qgetenv("FC_LANG"), QByteArray("zh-cn"));
     const QString family = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
     QVERIFY2(family.contains(QLatin1String("CJK SC")), qPrintable(family));
+
+    // The other languages of shared characters, each in a process of its own
+    // as the program is: fontconfig then picks the font of that language.
+    for (const auto &[language, forms] : {std::pair{"ChineseTraditional", "CJK TC"},
+                                          std::pair{"Japanese", "CJK JP"},
+                                          std::pair{"Korean", "CJK KR"}}) {
+        const char *fcLang = workingDirectory::fontLanguage(QString::fromLatin1(language));
+        QVERIFY2(fcLang, language);
+        QProcess match;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FC_LANG"), QString::fromLatin1(fcLang));
+        match.setProcessEnvironment(env);
+        match.start(QStringLiteral("fc-match"), {"sans-serif", "family"});
+        QVERIFY(match.waitForFinished());
+        const QString picked = QString::fromUtf8(match.readAllStandardOutput());
+        QVERIFY2(picked.contains(QLatin1String(forms)), qPrintable(language + (": " + picked)));
+    }
+    QVERIFY(!workingDirectory::fontLanguage(QStringLiteral("German")));
 }
 
 void TestUserData::theLanguageFollowsTheLocale_data()

@@ -154,7 +154,7 @@ Item {
             typeText("300")
             keyClick(Qt.Key_Return)
             compare(lastSaved()[1][5], "255")
-            var endless = tree.named(panel, Accessible.CheckBox, "Endness")
+            var endless = tree.named(panel, Accessible.CheckBox, "Endless")
             verify(!endless.Accessible.checked)
             endless.Accessible.pressAction()
             compare(lastSaved()[1][5], "0")
@@ -292,11 +292,13 @@ Item {
             compare(tree.all(panel, Accessible.ListItem).length, 6 + 3)
             var texts = english.slice()
             texts[0] = "枪械编辑"
-            texts[1] = "枪"
+            texts[2] = "选择枪械"
+            texts[14] = "%1号枪"
             panel.langList = texts
             compare(panel.Accessible.name, "枪械编辑")
-            verify(slotEntry("枪1"))
-            verify(tree.named(panel, Accessible.ComboBox, "Select gun"), "the combo box keeps its English name")
+            var combo = tree.named(panel, Accessible.ComboBox, "选择枪械")
+            verify(combo, "the combo box is named by its label")
+            verify(tree.named(combo, Accessible.ListItem, "1号枪"))
         }
     }
 }

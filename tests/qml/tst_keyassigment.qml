@@ -209,7 +209,7 @@ Item {
             times.forceActiveFocus()
             times.text = "0"
             scene.dialogFrame().forceActiveFocus()
-            verify(tree.named(keyAssigmentMain, Accessible.CheckBox, "Endness").Accessible.checked)
+            verify(tree.named(keyAssigmentMain, Accessible.CheckBox, "Endless").Accessible.checked)
             compare(tree.named(keyAssigmentMain, Accessible.Slider, "Rate").Accessible.description, "10MS")
 
             press("Key Value", Accessible.Button)
@@ -238,7 +238,7 @@ Item {
             rate.value = 49
             compare(scene.code(), [0x01, 0x2C, 50, 0])
             compare(rate.Accessible.description, "50MS")
-            tree.named(keyAssigmentMain, Accessible.CheckBox, "Endness").Accessible.pressAction()
+            tree.named(keyAssigmentMain, Accessible.CheckBox, "Endless").Accessible.pressAction()
             compare(scene.code(), [0x01, 0x2C, 50, 1])
             var times = tree.named(keyAssigmentMain, Accessible.EditableText, "Times")
             times.forceActiveFocus()

@@ -164,7 +164,7 @@ Item {
             for (var i = 0; i < chinese.length; ++i)
                 verify(chinese[i] !== "" && chinese[i] !== english[i], "entry " + i)
             keyMatrixMain.langList = chinese
-            compare(tree.named(keyMatrixMain, Accessible.Button, "Key 2").label, "按键 2")
+            compare(tree.named(keyMatrixMain, Accessible.Button, "按键 2").label, "按键 2")
             compare(keyMatrixMain.Accessible.name, "按键设置")
             keyMatrixMain.langList = keyMatrixMain.fallbackLang
         }

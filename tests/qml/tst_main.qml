@@ -89,7 +89,8 @@ Item {
                              isColorful: false, is55328: false, is571: false }
                 },
                 getData: function(key) { return key === "mouse/reportRate" ? "1" : undefined },
-                mouseGetCurrentDPI: 2
+                mouseGetCurrentDPI: 2,
+                getVersion: "2.3.4"
             }
             main = createTemporaryObject(Qt.createComponent("qrc:/modules/qml/main.qml"), scene)
             verify(main)
@@ -143,12 +144,13 @@ Item {
             main.initUI()
             config["mouse/icType"] = "553"
 
-            var expected = ["setEnabled", "getModelFlags", "getGlobalData", "getGlobalData", "getGlobalData"]
+            var expected = ["setEnabled", "getModelFlags", "getGlobalData", "getGlobalData", "getGlobalData",
+                "getVersion"]
             if (row.icType === "560")
                 expected.push("mouseReadCurrentProfile")
             expected = expected.concat(["getLangStrings", "getLangStrings", "getLangStrings",
                 "getLangStrings", "getLangStrings", "getLangStrings", "getLangStrings", "getLangStrings",
-                "getLangStrings", "getLangStrings", "getLangStrings",
+                "getLangStrings", "getLangStrings", "getLangStrings", "getLangStrings",
                 "profile.init", "getGlobalData", "setCurrentProfile", "getData",
                 "macroEditor.init", "gunControl.init", "keyAssigment.init",
                 "keyMatrix.init", "dpiSetting.init", "lightControl.init", "systemSetting.init",
@@ -158,7 +160,7 @@ Item {
                     ["mouse/keyCount", "common/language", "common/url", "mouse/profileNo"])
             compare(ui_View.callsOf("getLangStrings").map(function(a) { return a[0] }),
                     ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl", "macroEditor",
-                     "systemSetting", "gunControl", "profile", "keyCode", "other"])
+                     "systemSetting", "gunControl", "profile", "keyCode", "other", "notice"])
             verify(ui_View.callsOf("getLangStrings").every(function(a) { return a[1] === "English" }))
             compare(hid.callsOf("hid560_02H_SetCurrentProfile"), row.switched ? [[1]] : [])
             compare(ui_View.callsOf("setCurrentProfile"), [[2]])
@@ -218,11 +220,16 @@ Item {
 
             install(["dpiSetting"])
             compare(main.dpiSettingMain.langList, ["built-in 0", "built-in 1", "built-in 2"])
+            // Read once, at start: a later start-up (a replug) reads no list
+            // again, and a panel built later gets what the first one read.
             ui_View.answers.getLangStrings = function(type) { return type === "profile" ? ["Réglages"] : [] }
+            var reads = ui_View.callsOf("getLangStrings").length
             main.isPownOn = false
             main.initUI()
+            compare(ui_View.callsOf("getLangStrings").length, reads)
             install(["profile"])
-            compare(main.profileMain.langList, ["Réglages", "built-in 1", "built-in 2"])
+            compare(main.profileMain.langList, ["built-in 0", "built-in 1", "built-in 2"])
+            compare(main.mainLang[0], "Editeur")
         }
 
         function test_stageNotices() {
@@ -609,7 +616,7 @@ Item {
             compare([askMenu.x, askMenu.y], [724, 30])
             var entries = tree.all(askMenu, Accessible.MenuItem)
             compare(entries.map(function(e) { return e.Accessible.name }),
-                    ["https://example.org/help", "verison:1.0"])
+                    ["https://example.org/help", "Version 2.3.4"])
             entries[1].Accessible.pressAction()
             verify(!askMenu.visible)
 

@@ -167,7 +167,7 @@ Item {
             press("Import")
             var sure = tree.named(panel, Accessible.Dialog, "Import")
             verify(sure.visible)
-            verify(tree.all(sure, Accessible.StaticText)[0].Accessible.name.indexOf("\"b\"") > 0)
+            verify(tree.all(sure, Accessible.StaticText)[0].Accessible.name.indexOf("“b”") > 0)
             tree.named(sure, Accessible.Button, "Cancel").Accessible.pressAction()
             verify(!sure.visible)
             compare(ui_View.calls, [])

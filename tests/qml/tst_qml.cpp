@@ -44,6 +44,10 @@ public:
         return LanguageStore(QStringLiteral(TALON_SOURCE_DIR "/modules"))
             .getLangStrings(type, language);
     }
+    Q_INVOKABLE QStringList languages() const
+    {
+        return LanguageStore(QStringLiteral(TALON_SOURCE_DIR "/modules")).languageCodes();
+    }
 };
 
 class Setup : public QObject

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 import QtQuick
 
-// "LOADING ......" pulsing while the back end works and input is blocked.
+// A text ("LOADING ......") pulsing while the back end works and input is
+// blocked.
 // The pulse runs only while the indicator is busy and on screen: a tray
 // program must not wake the CPU for an animation nobody sees.
 Item {
     id: busy
     property bool isBusy: false
+    property string text: "LOADING ......"
     property color textColor: "#ffffff"
     property int textSize: 12
     property string textFamily: Qt.application.font.family
@@ -30,7 +32,7 @@ Item {
     Text {
         id: label
         anchors.centerIn: parent
-        text: qsTr("LOADING ......")
+        text: busy.text
         color: busy.textColor
         font.pixelSize: busy.textSize
         font.family: busy.textFamily

@@ -13,7 +13,14 @@ Item {
 
     property string kind: ""
     property string text: ""
-    readonly property string title: kind === "denied" ? "Mouse not accessible" : "No mouse found"
+    // The "notice" language list, laid over by the main screen; the back end
+    // reads the same list for the tray's notices and the explanations.
+    property var langList: []
+    function tr(i, english) {
+        var l = langList
+        return l && i < l.length && l[i] !== undefined && l[i] !== "" ? String(l[i]) : english
+    }
+    readonly property string title: kind === "denied" ? tr(1, "Mouse not accessible") : tr(0, "No mouse found")
     readonly property string explanation: text.split("\n")[0]
     readonly property string commands: text.split("\n").slice(1).join("\n")
     property bool copied: false
@@ -201,7 +208,7 @@ Item {
                             font.family: "monospace"
                             font.pixelSize: notice.fontSize
                             Accessible.role: Accessible.EditableText
-                            Accessible.name: "Commands"
+                            Accessible.name: notice.tr(9, "Commands")
                             Accessible.readOnly: true
                         }
                     }
@@ -210,8 +217,8 @@ Item {
                         spacing: 16
                         FlatButton {
                             width: 132
-                            textValue: notice.copied ? "Copied" : "Copy commands"
-                            accessibleName: "Copy commands"
+                            textValue: notice.copied ? notice.tr(3, "Copied") : notice.tr(2, "Copy commands")
+                            accessibleName: notice.tr(2, "Copy commands")
                             fontFamily: notice.fontFamily
                             fontSize: notice.fontSize
                             onClicked: notice.copyCommands()
@@ -219,7 +226,7 @@ Item {
                         Text {
                             height: 24
                             verticalAlignment: Text.AlignVCenter
-                            text: "Then unplug the mouse and plug it in again."
+                            text: notice.tr(4, "Then unplug the mouse and plug it in again.")
                             color: "#969696"
                             font.family: notice.fontFamily
                             font.pixelSize: notice.fontSize

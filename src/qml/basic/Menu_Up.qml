@@ -11,6 +11,7 @@ Item {
     signal profileListClicked()            // before the profile list opens or closes
     property alias profileBtn: profileList
     property var profileModel: []
+    property string profileListName: "Profile"  // the profile list's accessible name
     property url sourceMinBtn
     property url sourceMinBtnH
     property url sourceCloseBtn
@@ -31,7 +32,7 @@ Item {
         x: -width - 16
         width: 144
         height: 24
-        accessibleName: "Profile"
+        accessibleName: menu.profileListName
         mdItems: menu.profileModel
         sourceDropBtn: menu.sourceDropBtn
         sourceDropBtnU: menu.sourceDropBtnU

@@ -11,7 +11,7 @@ Item {
     id: dpiSettingMain
 
     // English texts; the main screen merges the language file's list in.
-    readonly property var englishTexts: ["DPI", "Stages"]
+    readonly property var englishTexts: ["DPI", "Stages", "DPI stages", "Stage %1", "current stage"]
     property var langList: englishTexts
 
     property int dpiCount: 4                   // stages the mouse has (the list offers 1 .. dpiCount)
@@ -239,8 +239,8 @@ Item {
                 activeFocusOnTab: visible
 
                 Accessible.role: Accessible.Slider
-                Accessible.name: "Stage " + (index + 1)
-                Accessible.description: isCurrent ? "current stage" : ""
+                Accessible.name: dpiSettingMain.text(3).arg(index + 1)
+                Accessible.description: isCurrent ? dpiSettingMain.text(4) : ""
                 Accessible.focusable: true
                 Accessible.onIncreaseAction: dpiSettingMain.stepStage(index, 1)
                 Accessible.onDecreaseAction: dpiSettingMain.stepStage(index, -1)
@@ -351,7 +351,7 @@ Item {
         width: 48
         height: 20
         z: 10
-        accessibleName: "DPI stages"
+        accessibleName: dpiSettingMain.text(2)
         mdItems: dpiSettingMain.stageNames(dpiSettingMain.dpiCount)
         currentSelect: dpiSettingMain.currentDpiCount - 1
         sourceDropBtn: mainIten.sourceDropBtn

@@ -13,8 +13,8 @@ DialogFrame {
 
     // The texts: English until the main screen lays the language file over them.
     property var langList: ["Gun editor", "Gun", "Select gun", "Cursor Adjust", "X Axis", "Y axis",
-        "Fire adjust", "Rate", "Times", "Endness", "This name is already used by another entry",
-        "A name may not be empty or a number or hold a slash", "Rename"]
+        "Fire adjust", "Rate", "Times", "Endless", "This name is already used by another entry",
+        "A name may not be empty or a number or hold a slash", "Rename", "%1MS", "Gun%1"]
     readonly property var lang: langList
 
     readonly property var builtInNames: ["M416", "AKM", "M16A4", "SCAR-L", "Thomson", "UNP9"]
@@ -674,7 +674,7 @@ DialogFrame {
             z: 2
             width: 118
             readonly property int period: gunControl.periodOf(slider.segmentValue)
-            textValue: period + "MS"
+            textValue: String(gunControl.lang[13]).arg(period)
             accessibleName: gunControl.lang[7]
             sourceDropBtn: gunControl.picture("sourceDropBtn")
             sourceDropBtnU: gunControl.picture("sourceDropBtnU")
@@ -736,8 +736,8 @@ DialogFrame {
         x: 336
         y: 12
         width: 116
-        mdItems: [gunControl.lang[1] + "1", gunControl.lang[1] + "2", gunControl.lang[1] + "3"]
-        accessibleName: "Select gun"
+        mdItems: [1, 2, 3].map(function (slot) { return String(gunControl.lang[14]).arg(slot) })
+        accessibleName: gunControl.lang[2]
         sourceDropBtn: gunControl.picture("sourceDropBtn")
         sourceDropBtnU: gunControl.picture("sourceDropBtnU")
         hoverColor: mainIten.colorOrange

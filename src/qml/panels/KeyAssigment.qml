@@ -444,7 +444,7 @@ DialogFrame {
                     Text {
                         id: rateText
                         anchors.verticalCenter: parent.verticalCenter
-                        text: keyAssigment.fireRate + "MS"
+                        text: keyAssigment.tr(64).arg(keyAssigment.fireRate)
                         color: mainIten.fontColor
                         font.family: mainIten.uiFontFamily
                         font.pixelSize: mainIten.fontNormalSize

@@ -15,7 +15,7 @@ QtObject {
         "Windows Function", "Shortcut Function", "Macro Function", "DPI Function", "Gun Function",
         "Macro Editor", "Left Key", "Middle Key", "Right Key", "Forward Key",
         "Back Key", "Double Fire", "Key Value", "Rate", "Times",
-        "Endness", "Player", "Next Track", "Previous Track", "Stop",
+        "Endless", "Player", "Next Track", "Previous Track", "Stop",
         "Mute", "Play/Pause", "Volume Up", "Volume Down", "My Computer",
         "Home", "Search", "Maximize", "Minimize", "Show Desktop",
         "Run", "New", "Cut", "Copy", "Paste",
@@ -29,7 +29,7 @@ QtObject {
         "Press a key...", "Macro",
         "Macros go only to keys 1 to 12: the mouse has twelve macro slots.",
         "No macro yet: make one in the Macro Editor.",
-        "Only keys typed into this window are taken.", "Run mode"
+        "Only keys typed into this window are taken.", "Run mode", "%1MS"
     ]
 
     function text(i) {

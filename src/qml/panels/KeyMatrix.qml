@@ -424,6 +424,7 @@ Rectangle {
                 visible: index < keyMatrix.keyCount
                 keyIndex: index
                 label: keyMatrix.rowLabel(index)
+                keyWord: keyMatrix.tr(0)
                 valueText: index < keyMatrix.keyTexts.length ? keyMatrix.keyTexts[index] : ""
                 selected: keyMatrix.selectedKey === index
                 textColor: mainIten.fontColor

@@ -9,6 +9,7 @@ Rectangle {
 
     property int keyIndex: 0
     property string label: ""                 // "Key 3"; empty for the rows without a label
+    property string keyWord: "Key"            // names the row ("Key 12") in the language in force
     property string valueText: ""             // the assignment
     property bool selected: false
     property color textColor: "#ffffff"
@@ -33,7 +34,7 @@ Rectangle {
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
-    Accessible.name: "Key " + (keyIndex + 1)
+    Accessible.name: keyWord + " " + (keyIndex + 1)
     Accessible.description: valueText
     Accessible.focusable: true
     Accessible.onPressAction: activate()

@@ -16,7 +16,7 @@ Item {
         "Brightness", "Twinkling", "Wave", "Gliding", "Finger Moving", "Vertical Flipping", "YO-YO",
         "Spotlight", "Color Breath", "Off", "Static", "Static Multicolor", "Breathing",
         "Multicolor Breathing", "Color Cycle", "Rainbow Wave", "Reactive", "Color Flow", "Glow",
-        "Meteor"]
+        "Meteor", "Light effect"]
     property var langList: englishTexts
 
     readonly property bool isColorful: mainIten.isColorful === true
@@ -428,7 +428,7 @@ Item {
                 x: 32
                 width: parent.width - 32
                 height: 24
-                accessibleName: "Light effect"
+                accessibleName: lightControlMain.text(27)
                 mdItems: lightControlMain.effectNames
                 currentSelect: lightControlMain.effect
                 sourceDropBtn: mainIten.sourceDropBtn
@@ -585,7 +585,7 @@ Item {
 
                             Accessible.role: Accessible.Button
                             Accessible.name: lightControlMain.colorText(rgb)
-                            Accessible.description: "Color " + (index + 1)
+                            Accessible.description: lightControlMain.text(6) + " " + (index + 1)
                             Accessible.focusable: true
                             Accessible.checkable: true
                             Accessible.checked: isSelected

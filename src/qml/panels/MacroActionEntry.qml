@@ -10,6 +10,7 @@ Rectangle {
     property int type: 0                      // 0 delay, 1/2 key press/release, 3/4 button press/release
     property string info: ""
     property string textValue: ""             // the text the list shows
+    property string delayLabel: "Delay"       // names a delay's field
     property bool selected: false
     property bool editing: false
     property var icons: []                    // one picture per type
@@ -110,7 +111,7 @@ Rectangle {
             font.family: mainIten.uiFontFamily
             font.pixelSize: mainIten.fontNormalSize
             Accessible.role: Accessible.EditableText
-            Accessible.name: "Delay"
+            Accessible.name: entry.delayLabel
 
             Keys.onReturnPressed: entry.finishEditing(true)
             Keys.onEnterPressed: entry.finishEditing(true)

@@ -18,7 +18,7 @@ DialogFrame {
         "OK", "Cancel", "A macro of that name exists.", "That name cannot be used.",
         "Recording... press the keys of the macro.", "Only keys typed into this window are taken.",
         "The macro is full.", "Select or make a macro first.", "Length",
-        "Right-click a macro or an action for more."
+        "Right-click a macro or an action for more.", "Name", "%1 s"
     ]
 
     // The "macroEditor" language list; the main screen fills it.
@@ -631,6 +631,7 @@ DialogFrame {
                     readonly property int row: index
                     width: macroList.view.width
                     textValue: model.textValue
+                    nameLabel: macroEditor.tr(30)
                     selected: index === macroEditor.currentSelect
                     onActivated: {
                         macroEditor.selectMacro(index)
@@ -703,6 +704,7 @@ DialogFrame {
                     type: model.type
                     info: model.info
                     textValue: macroEditor.actionText(model.type, model.info)
+                    delayLabel: macroEditor.tr(8)
                     selected: index === macroEditor.actionIndex
                     icons: [mainIten.sourcemacroKeyDelay, mainIten.sourcemacroKeyPress,
                         mainIten.sourcemacroKeyRelease, mainIten.sourcemacroMousePress,
@@ -798,7 +800,7 @@ DialogFrame {
         HintText {
             width: parent.width
             visible: macroEditor.isInputting
-            text: macroEditor.tr(24) + "  " + (clock.elapsed / 1000).toFixed(1) + " s"
+            text: macroEditor.tr(24) + "  " + macroEditor.tr(31).arg((clock.elapsed / 1000).toFixed(1))
             color: mainIten.colorOrange
         }
         HintText {

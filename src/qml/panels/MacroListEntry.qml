@@ -8,6 +8,7 @@ Rectangle {
     id: entry
 
     property string textValue: ""
+    property string nameLabel: "Name"         // names the rename field
     property bool selected: false
     property bool editing: false
     readonly property alias editText: nameInput.text
@@ -95,7 +96,7 @@ Rectangle {
             font.family: mainIten.uiFontFamily
             font.pixelSize: mainIten.fontNormalSize
             Accessible.role: Accessible.EditableText
-            Accessible.name: "Name"
+            Accessible.name: entry.nameLabel
 
             Keys.onReturnPressed: entry.renameRequested(text)
             Keys.onEnterPressed: entry.renameRequested(text)

@@ -25,6 +25,11 @@ Item {
     function lighting() {
         return typeof lightControlMain !== "undefined" ? lightControlMain : null
     }
+    // The button list's word for a button, so both name button 3 alike.
+    function keyWord() {
+        var l = list()
+        return l && typeof l.tr === "function" ? l.tr(0) : "Key"
+    }
     function keyText(index) {
         var l = list()
         return l && l.keyTexts && index < l.keyTexts.length ? l.keyTexts[index] : ""
@@ -96,6 +101,7 @@ Item {
                 selectedSource: mainIten["sourceMouse" + index + "S"]
                 selected: mousePanel.selectKey === index
                 valueText: mousePanel.keyText(index)
+                keyWord: mousePanel.keyWord()
                 onEntered: mousePanel.hoverKey(index)
                 onExited: mousePanel.leaveKey()
                 onActivated: mousePanel.openKey(index)
@@ -113,6 +119,7 @@ Item {
                 selectedSource: mainIten["sourceMouseSide" + index + "S"]
                 selected: mousePanel.selectKey === index
                 valueText: mousePanel.keyText(index)
+                keyWord: mousePanel.keyWord()
                 onEntered: mousePanel.hoverKey(index)
                 onExited: mousePanel.leaveKey()
                 onActivated: mousePanel.openKey(index)

@@ -12,6 +12,7 @@ Item {
     property url selectedSource
     property bool selected: false
     property string valueText: ""             // the button's assignment
+    property string keyWord: "Key"            // names the button as the button list does
     readonly property bool hovered: area.containsMouse
     // The pointer may miss a small button by a few pixels.
     readonly property int slack: 3
@@ -46,7 +47,7 @@ Item {
         activeFocusOnTab: false
 
         Accessible.role: Accessible.Button
-        Accessible.name: "Key " + (hotspot.keyIndex + 1)
+        Accessible.name: hotspot.keyWord + " " + (hotspot.keyIndex + 1)
         Accessible.description: hotspot.valueText
         Accessible.focusable: true
         Accessible.onPressAction: hotspot.activate()

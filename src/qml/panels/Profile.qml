@@ -615,7 +615,7 @@ DialogFrame {
             y: 12
             width: parent.width - 24
             wrapMode: Text.WordWrap
-            text: profile.text(27, "There are six profiles already. The import replaces \"%1\".")
+            text: profile.text(27, "There are six profiles already. The import replaces “%1”.")
                   .arg(profile.importOverRow >= 0 && profile.importOverRow < profileDataModel0.count
                        ? profileDataModel0.get(profile.importOverRow).textValue : "")
             color: mainIten.fontColor

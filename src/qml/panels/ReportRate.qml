@@ -48,7 +48,7 @@ Item {
         y: 32
         width: 120
         height: 24
-        accessibleName: "Report Rate"
+        accessibleName: mainIten.mainLang[3]
         mdItems: ["125Hz", "250Hz", "500Hz", "1000Hz"]
         currentSelect: reportRate.rateIndex
         sourceDropBtn: mainIten.sourceDropBtn

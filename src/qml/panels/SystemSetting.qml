@@ -7,12 +7,15 @@ import "PanelText.js" as PanelText
 // The desktop's pointer settings: pointer speed, double-click speed and the
 // wheel's lines per notch. The slider positions and the scroll choice are
 // kept in the current profile; the steps made of them go to the desktop.
+// Below them the language of the program, stored in the configuration and
+// read at the next start.
 DialogFrame {
     id: systemSetting
 
     // The texts: English until the main screen lays the language file over them.
     property var langList: ["System Setting", "Mouse Speed", "Double Click Speed", "Slow", "Fast",
-        "Scroll Speed", "Number of Rows", "Scroll one Screen", "Not applied on this desktop"]
+        "Scroll Speed", "Number of Rows", "Scroll one Screen", "Not applied on this desktop", "Language",
+        "Used from the next start"]
     readonly property var lang: langList
 
     // A slider's knob stands at positions 3 .. 337; a position gives the step
@@ -28,6 +31,12 @@ DialogFrame {
     property bool scrollOneScreen: false
     // Whether the desktop takes speed, double-click and wheel lines.
     property var applied: [true, true, true]
+    // The languages offered ({ code, name }), by their own names, and the
+    // code stored for the next start.
+    property var languages: []
+    property string chosenLanguage: ""
+    readonly property var languageNames: languages.map(function (l) { return l.name })
+    readonly property string languageInForce: typeof mainIten.language === "string" ? mainIten.language : ""
 
     function stepOf(position) {
         for (var i = 0; i < thresholds.length; ++i)
@@ -94,6 +103,30 @@ DialogFrame {
         refreshApplied()
     }
 
+    function readLanguages() {
+        var found = ui_View.getLanguages()
+        var list = []
+        for (var i = 0; found && i < found.length; ++i)
+            list.push({ code: String(found[i].code), name: String(found[i].name) })
+        list.sort(function (a, b) { return a.name.localeCompare(b.name) })
+        languages = list
+        var stored = ui_View.getGlobalData("common/language")
+        chosenLanguage = stored ? String(stored) : languageInForce
+    }
+    function languageRow(code) {
+        for (var i = 0; i < languages.length; ++i)
+            if (languages[i].code === code)
+                return i
+        return -1
+    }
+    // Stored only: the screens have read their texts for this run.
+    function chooseLanguage(row) {
+        if (row < 0 || row >= languages.length)
+            return
+        chosenLanguage = languages[row].code
+        ui_View.setGlobalData("common/language", chosenLanguage)
+    }
+
     function refreshApplied() {
         var state = ui_View.getPointerSettingsApplied()
         applied = state && state.length === 3 ? state : [false, false, false]
@@ -149,7 +182,7 @@ DialogFrame {
     }
 
     width: 480
-    height: 360
+    height: 400
     title: lang[0]
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
@@ -161,7 +194,12 @@ DialogFrame {
     onCloseClicked: hide()
     onEmptyAreaPressed: systemSettingFocus()
     // The desktop may have refused a setting since the dialog was last open.
-    onVisibleChanged: if (visible) refreshApplied()
+    onVisibleChanged: {
+        if (!visible)
+            return
+        refreshApplied()
+        readLanguages()
+    }
 
     // The headings, each with a note where the desktop does not take its setting.
     Repeater {
@@ -198,7 +236,7 @@ DialogFrame {
         }
     }
     Repeater {
-        model: [92, 182]
+        model: [92, 182, 290]
         Rectangle {
             x: 24
             y: modelData
@@ -341,7 +379,58 @@ DialogFrame {
         onBtnClick: systemSetting.chooseOneScreen()
     }
 
+    // The language, from the next start on.
+    Text {
+        id: languageLabel
+        x: 24
+        y: 302
+        height: 24
+        verticalAlignment: Text.AlignVCenter
+        text: systemSetting.lang[9]
+        color: mainIten.fontColor
+        font.family: mainIten.uiFontFamily
+        font.pixelSize: mainIten.fontMiddleSize
+        Accessible.ignored: true
+    }
+    DropDownList {
+        id: languageList
+        objectName: "languageList"
+        anchors.left: languageLabel.right
+        anchors.leftMargin: 16
+        y: 302
+        width: 168
+        dropUp: true
+        accessibleName: systemSetting.lang[9]
+        mdItems: systemSetting.languageNames
+        currentSelect: systemSetting.languageRow(systemSetting.chosenLanguage)
+        sourceDropBtn: systemSetting.picture("sourceDropBtn")
+        sourceDropBtnU: systemSetting.picture("sourceDropBtnU")
+        hoverColor: mainIten.colorOrange
+        borderColor: mainIten.colorGray1
+        fontFamily: mainIten.uiFontFamily
+        fontSize: mainIten.fontNormalSize
+        onValueChange: function (index) { systemSetting.chooseLanguage(index) }
+    }
+    Text {
+        objectName: "languageNote"
+        anchors.left: languageList.right
+        anchors.leftMargin: 12
+        anchors.right: restoreButton.left
+        anchors.rightMargin: 12
+        anchors.verticalCenter: languageList.verticalCenter
+        wrapMode: Text.WordWrap
+        text: systemSetting.lang[10]
+        // Orange once a language other than the one in force is chosen.
+        color: systemSetting.chosenLanguage !== systemSetting.languageInForce ? mainIten.colorOrange
+                                                                             : mainIten.colorGray2
+        font.family: mainIten.uiFontFamily
+        font.pixelSize: mainIten.fontMinSize
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
     ImageButton {
+        id: restoreButton
         objectName: "restoreButton"
         x: parent.width - 24 - width
         y: parent.height - 16 - height

@@ -14,6 +14,8 @@ CallRecorder {
     function resetProfile(profile) { return record("resetProfile", arguments, undefined) }
     function copyProfile(destprofile, srcprofile) { return record("copyProfile", arguments, undefined) }
     function getLangStrings(typeStr, langCode) { return record("getLangStrings", arguments, []) }
+    function getLanguages() { return record("getLanguages", arguments, []) }
+    function getVersion() { return record("getVersion", arguments, "") }
     function createMacroIni(name, macroIndex) { return record("createMacroIni", arguments, undefined) }
     function updataNameList(type, nameList) { return record("updataNameList", arguments, undefined) }
     function modifyMacroNameUpdateProfile(oldname, newname) { return record("modifyMacroNameUpdateProfile", arguments, undefined) }
