@@ -132,6 +132,27 @@ class Keyboard(FlowCase):
         keys.press_keys(run, "Return")
         wait_until(lambda: run.ini("setting/name.bin").get("profile/profileName", "").replace(" ", "")
                    == "Standard0,Keyboard1", "the new name stored")
+
+        # A row's applications page holds the keys over the rows; Escape
+        # closes the page alone.
+        badge = self.ident(self.tab_to(run, "push button", "Applications"))
+        keys.press_keys(run, "Return")
+        page = wait_until(lambda: next((p.name for p in run.all("panel", None, showing=True)
+                                        if p.name.startswith("Applications of ")), None), "the page shown")
+
+        def on_page():
+            node = self.focused(run)
+            while node is not None and not (node.getRoleName() == "panel" and node.name == page):
+                node = node.parent
+            return node is not None
+        wait_until(on_page, "the focus on %r" % page)
+        for key in ["Tab"] * 4 + ["shift+Tab"] * 4:
+            self.press(run, key)
+            self.assertTrue(on_page(), "%s left %r for %r" % (key, page, self.ident(self.focused(run))))
+        keys.press_keys(run, "Escape")
+        run.wait_hidden("panel", page)
+        wait_until(lambda: self.ident(self.focused(run)) == badge, "the focus back on the badge")
+        run.wait_showing("dialog", "config")
         self.escape_back_to(run, "config", opener)
 
         # System settings: the double-click slider moved with an arrow.

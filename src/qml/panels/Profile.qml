@@ -44,6 +44,7 @@ DialogFrame {
     property string setAside: ""
     // The row an import with six rows would replace; -1 while not asked.
     property int importOverRow: -1
+    property Item importOpener: null            // had the focus when it was asked
     property int revision: 0                    // counts changes of the rows, for bindings
 
     ListModel {
@@ -142,8 +143,9 @@ DialogFrame {
     function importProfile() {
         if (profileDataModel0.count >= maxRows) {
             notice = ""
+            importOpener = Window.activeFocusItem
             importOverRow = currentRow
-            importSure.forceActiveFocus()
+            importCancel.forceActiveFocus()
             return false
         }
         var before = currentRow
@@ -170,8 +172,17 @@ DialogFrame {
     function importOver(accept) {
         var row = importOverRow
         importOverRow = -1
-        rowList.view.forceActiveFocus()
+        backTo(importOpener)
+        importOpener = null
         return accept ? loadInto(row) : false
+    }
+    // Focus back from the confirmation or the applications page to the
+    // control that opened it, else to the rows.
+    function backTo(item) {
+        if (item && item.visible && item.enabled && holds(item))
+            item.forceActiveFocus()
+        else if (visible)
+            rowList.view.forceActiveFocus()
     }
     function canDelete(row) {
         return row > 0 && row < profileDataModel0.count && numberAt(row) !== profileNo
@@ -278,6 +289,8 @@ DialogFrame {
     height: 360
     title: lang[0]
     initialFocus: rowList.view
+    // The confirmation and the applications page hold the keyboard.
+    covered: importSure.visible || appsPage.visible
     fontFamily: mainIten.uiFontFamily
     fontSize: mainIten.fontMiddleSize
     textColor: mainIten.fontColor
@@ -595,6 +608,7 @@ DialogFrame {
     Rectangle {
         id: importSure
         objectName: "importSure"
+        parent: profile.cover
         anchors.centerIn: parent
         width: parent.width - 64
         height: importText.implicitHeight + 70
@@ -631,6 +645,7 @@ DialogFrame {
             anchors.bottomMargin: 10
             spacing: 7
             FlatButton {
+                id: importCancel
                 width: 88
                 height: 25
                 textValue: profile.mainText(7, "Cancel")
@@ -656,6 +671,8 @@ DialogFrame {
     // The applications of a profile, over the rows.
     ProfileApps {
         id: appsPage
+        parent: profile.cover
         anchors.fill: parent
+        onClosed: Qt.callLater(profile.backTo, opener)
     }
 }

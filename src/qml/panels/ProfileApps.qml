@@ -34,6 +34,9 @@ Rectangle {
     property string candidate: ""             // the application in front before our window
     property bool available: true
     property string notice: ""
+    property Item opener: null                // had the focus when the page opened
+
+    signal closed()
 
     // The classes bound to profile `number`, in order.
     function classesOf(number) {
@@ -55,6 +58,7 @@ Rectangle {
         candidate = String(ui_View.lastForeignApp())
         available = ui_View.appFollowAvailable() === true
         refresh()
+        opener = Window.activeFocusItem
         shown = true
         backButton.forceActiveFocus()
     }
@@ -98,6 +102,8 @@ Rectangle {
 
     visible: shown
     onVisibleChanged: if (!visible) shown = false
+    onShownChanged: if (!shown) closed()
+    Keys.onEscapePressed: close()
     color: mainIten.colorGray0
     z: 10
 
